@@ -1,0 +1,12 @@
+// The code of one forest cell. A cell only ever moves forward:
+// Empty stays Empty; a tree goes Tree, Igniting, Burning, Burnt.
+#pragma once
+#include <cstdint>
+
+enum CellState : std::int16_t {
+    Empty = 0,
+    Tree = 1,
+    Burnt = 2,
+    Burning = 3,
+    Igniting = 4,
+};

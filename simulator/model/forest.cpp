@@ -1,0 +1,179 @@
+// The forest grid and one trial on it: planting around the centre tree, the fire
+// swept generation by generation, and the measurement of the burnt fraction.
+#include "forest.h"
+
+#include "extended_precision.h"
+#include "front_end.h"
+#include "random_generator.h"
+#include "run_state.h"
+
+#include <cstddef>
+#include <limits>
+#include <memory>
+#include <new>
+
+namespace {
+
+// Column by column: the cells of one column are contiguous, and every pass over
+// the grid runs x in the outer and y in the inner loop.
+std::unique_ptr<std::int16_t[]> cells;
+
+TrialClock trialClock = [] { return std::time(nullptr); };
+bool seeded = false;
+std::time_t lastSeedTime = 0;
+
+std::int16_t& cell(std::int32_t x, std::int32_t y)
+{
+    return cells[static_cast<std::size_t>(x) * static_cast<std::size_t>(run.parameters.ysize) +
+                 static_cast<std::size_t>(y)];
+}
+
+void setCell(std::int32_t x, std::int32_t y, CellState state)
+{
+    cell(x, y) = state;
+    if (!run.parameters.silent)
+        drawCell(x, y, state);
+}
+
+std::int32_t centreX() { return run.parameters.xsize / 2; }
+std::int32_t centreY() { return run.parameters.ysize / 2; }
+
+// Every trial is seeded from the clock, but trials that start within one second of
+// the last seeding let the generator run on: reseeding with the same second would
+// plant the same forest again.
+void seedForTrial()
+{
+    std::time_t now = trialClock();
+    if (seeded && now == lastSeedTime)
+        return;
+    seedGenerator(static_cast<std::uint32_t>(now));
+    lastSeedTime = now;
+    seeded = true;
+}
+
+std::int32_t randomCoordinate(std::int32_t size)
+{
+    auto coordinate = static_cast<std::int32_t>(randomUnit() * static_cast<long double>(size));
+    return coordinate == size ? size - 1 : coordinate;
+}
+
+std::int32_t clampToGrid(std::int32_t index, std::int32_t size)
+{
+    if (index < 0)
+        return 0;
+    return index == size ? size - 1 : index;
+}
+
+} // namespace
+
+std::int64_t forestCellCount(std::int32_t xsize, std::int32_t ysize)
+{
+    return static_cast<std::int64_t>(xsize) * static_cast<std::int64_t>(ysize);
+}
+
+std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ysize)
+{
+    ExtendedPrecisionScope precision;
+    long double product = static_cast<long double>(xsize) * static_cast<long double>(density);
+    product *= static_cast<long double>(ysize);
+    return static_cast<std::int64_t>(product);
+}
+
+bool allocateForest()
+{
+    auto count = static_cast<std::uint64_t>(forestCellCount(run.parameters.xsize, run.parameters.ysize));
+    if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::int16_t))
+        return false;
+    cells.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(count)]);
+    return cells != nullptr;
+}
+
+void freeForest() { cells.reset(); }
+
+CellState cellAt(std::int32_t x, std::int32_t y) { return static_cast<CellState>(cell(x, y)); }
+
+void plantCentreTree() { setCell(centreX(), centreY(), Tree); }
+
+void igniteCentre() { setCell(centreX(), centreY(), Burning); }
+
+void plantTrees()
+{
+    const RunParameters& p = run.parameters;
+    const std::int64_t target = targetTreeCount(p.xsize, p.density, p.ysize);
+
+    for (std::int32_t x = 0; x < p.xsize; ++x)
+        for (std::int32_t y = 0; y < p.ysize; ++y)
+            setCell(x, y, Empty);
+    plantCentreTree();
+    seedForTrial();
+
+    ExtendedPrecisionScope precision;
+    for (std::int64_t planted = 1; planted < target;) {
+        std::int32_t x = randomCoordinate(p.xsize);
+        std::int32_t y = randomCoordinate(p.ysize);
+        if (cell(x, y) != Empty)
+            continue;
+        setCell(x, y, Tree);
+        ++planted;
+    }
+}
+
+std::int32_t spreadFire()
+{
+    const std::int32_t xsize = run.parameters.xsize;
+    const std::int32_t ysize = run.parameters.ysize;
+    std::int32_t fireTime = 0;
+    igniteCentre();
+
+    bool active = true;
+    while (active) {
+        active = false;
+        for (std::int32_t x = 0; x < xsize; ++x) {
+            for (std::int32_t y = 0; y < ysize; ++y) {
+                if (cell(x, y) != Burning)
+                    continue;
+                active = true;
+                for (std::int32_t dy = -1; dy <= 1; ++dy) {
+                    std::int32_t ny = clampToGrid(y + dy, ysize);
+                    for (std::int32_t dx = -1; dx <= 1; ++dx) {
+                        std::int32_t nx = clampToGrid(x + dx, xsize);
+                        if (cell(nx, ny) == Tree)
+                            setCell(nx, ny, Igniting);
+                    }
+                }
+                setCell(x, y, Burnt);
+            }
+        }
+        // Trees caught in this sweep burn only in the next one, whatever the scan
+        // order; the promotion is not drawn because both states look alike.
+        for (std::int32_t x = 0; x < xsize; ++x)
+            for (std::int32_t y = 0; y < ysize; ++y)
+                if (cell(x, y) == Igniting)
+                    cell(x, y) = Burning;
+        ++fireTime;
+    }
+    return fireTime;
+}
+
+long double measureTrial()
+{
+    std::int64_t trees = 0;
+    std::int64_t burnt = 0;
+    for (std::int32_t x = 0; x < run.parameters.xsize; ++x) {
+        for (std::int32_t y = 0; y < run.parameters.ysize; ++y) {
+            std::int16_t state = cell(x, y);
+            if (state == Tree)
+                ++trees;
+            else if (state != Empty)
+                ++burnt;
+        }
+    }
+    ExtendedPrecisionScope precision;
+    return static_cast<long double>(burnt) / static_cast<long double>(burnt + trees);
+}
+
+void setTrialClock(TrialClock clock) { trialClock = clock; }
+
+void forgetLastSeeding() { seeded = false; }
+
+void placeCell(std::int32_t x, std::int32_t y, CellState state) { cell(x, y) = state; }

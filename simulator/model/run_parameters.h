@@ -1,0 +1,13 @@
+// The six parameters of one Ignaro run.
+#pragma once
+#include <cstdint>
+#include <filesystem>
+
+struct RunParameters {
+    std::int32_t xsize = 0;
+    std::int32_t ysize = 0;
+    double density = 0;            // a fraction; negative starts a density sweep
+    std::int32_t trials = 0;
+    bool silent = false;
+    std::filesystem::path fileName; // handed to the file system unchanged
+};
