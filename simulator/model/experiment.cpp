@@ -58,8 +58,7 @@ bool runSeriesWithView(bool showResults)
 
 double nextSweepDensity(double density)
 {
-    ExtendedPrecisionScope precision;
-    return static_cast<double>(static_cast<long double>(density) + static_cast<long double>(0.01));
+    return static_cast<double>(extendedSum(density, 0.01));
 }
 
 RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
@@ -94,7 +93,6 @@ void runSeries()
     for (std::int32_t t = 0; t < run.parameters.trials; ++t) {
         plantTrees();
         run.fireTimes[t] = spreadFire();
-        ExtendedPrecisionScope precision;
         run.burntFractions[t] = static_cast<double>(measureTrial());
     }
 }

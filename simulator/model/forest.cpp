@@ -73,10 +73,9 @@ std::int64_t forestCellCount(std::int32_t xsize, std::int32_t ysize)
 
 std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ysize)
 {
-    ExtendedPrecisionScope precision;
-    long double product = static_cast<long double>(xsize) * static_cast<long double>(density);
-    product *= static_cast<long double>(ysize);
-    return static_cast<std::int64_t>(product);
+    // The order of the products is part of the result: (xsize * density) * ysize.
+    long double product = extendedProduct(static_cast<long double>(xsize), static_cast<long double>(density));
+    return static_cast<std::int64_t>(extendedProduct(product, static_cast<long double>(ysize)));
 }
 
 bool allocateForest()
@@ -107,6 +106,8 @@ void plantTrees()
     plantCentreTree();
     seedForTrial();
 
+    // Every product below reads the generator state from memory, so the scope's
+    // memory clobber keeps the whole loop under the extended precision.
     ExtendedPrecisionScope precision;
     for (std::int64_t planted = 1; planted < target;) {
         std::int32_t x = randomCoordinate(p.xsize);
@@ -168,8 +169,7 @@ long double measureTrial()
                 ++burnt;
         }
     }
-    ExtendedPrecisionScope precision;
-    return static_cast<long double>(burnt) / static_cast<long double>(burnt + trees);
+    return extendedQuotient(static_cast<long double>(burnt), static_cast<long double>(burnt + trees));
 }
 
 void setTrialClock(TrialClock clock) { trialClock = clock; }

@@ -58,8 +58,7 @@ std::wstring formatGeneral15(double value, wchar_t decimalSeparator)
 
 std::wstring formatPercent(double fraction, wchar_t decimalSeparator)
 {
-    ExtendedPrecisionScope precision;
-    auto percent = static_cast<double>(static_cast<long double>(fraction) * 100.0L);
+    auto percent = static_cast<double>(extendedProduct(fraction, 100.0L));
     return formatGeneral15(percent, decimalSeparator);
 }
 

@@ -6,8 +6,7 @@
 
 double densityFromPercent(double percent)
 {
-    ExtendedPrecisionScope precision;
-    return static_cast<double>(static_cast<long double>(percent) * 0.01L);
+    return static_cast<double>(extendedProduct(percent, 0.01L));
 }
 
 CheckedRun checkRunTexts(std::wstring_view xsizeText, std::wstring_view ysizeText, std::wstring_view densityText,
