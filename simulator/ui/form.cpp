@@ -36,7 +36,7 @@ WindowKind windowKind(const ComponentDefinition& component)
 {
     switch (component.kind) {
     case ComponentKind::Label:
-        return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0}; // clipped, never wrapped
     case ComponentKind::Edit:
         return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ComponentKind::CheckBox:
