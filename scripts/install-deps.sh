@@ -15,6 +15,7 @@ packages=(
   g++-mingw-w64-x86-64-posix    # the x86_64 build that the tests run under Wine
   wine64
   xvfb xauth xdotool imagemagick xclip x11-utils
+  fonts-liberation              # metric twins of Arial and Courier New, so forms look right under Wine
 )
 
 # One dpkg-query for all: it prints "unknown ok not-installed" for packages it knows
