@@ -37,16 +37,3 @@ TEST(FormDefinitions, BothFormsAreConsistent)
     expectConsistent(f_config);
     expectConsistent(f_wyniki);
 }
-
-TEST(FormDefinitions, SettingsDialogButtons)
-{
-    EXPECT_EQ(f_config.find(L"btn_ok")->result, 1);
-    EXPECT_TRUE(f_config.find(L"btn_ok")->isDefault);
-    EXPECT_EQ(f_config.find(L"btn_anuluj")->result, 2);
-    EXPECT_EQ(f_config.find(L"btn_info")->result, 5);
-    EXPECT_EQ(f_config.find(L"ed_fn")->tabOrder, 7) << "the file name comes after the buttons";
-    int defaults = 0;
-    for (const ComponentDefinition& component : f_config.components)
-        defaults += component.isDefault;
-    EXPECT_EQ(defaults, 1);
-}
