@@ -6,6 +6,7 @@
 #include "application.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
