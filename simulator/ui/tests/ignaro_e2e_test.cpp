@@ -22,14 +22,7 @@ std::filesystem::path ignaroProgram()
 
 constexpr wchar_t dialogClass[] = L"#32770";
 
-std::vector<std::string> fileRows(const std::filesystem::path& file)
-{
-    std::vector<std::string> rows;
-    std::string text = readFile(file);
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        rows.push_back(text.substr(start, end - start));
-    return rows;
-}
+std::vector<std::string> fileRows(const std::filesystem::path& file) { return crlfLines(readFile(file)); }
 
 // The notice box on screen: "Uwaga!" with the given text; pressed OK.
 void expectNoticeAndPressOk(DWORD processId, const std::wstring& text)
@@ -42,9 +35,6 @@ void expectNoticeAndPressOk(DWORD processId, const std::wstring& text)
     pressButton(ok);
     ASSERT_TRUE(waitForWindowGone(box));
 }
-
-// Message-box texts show "\n" line breaks; Wine and Windows keep them as typed.
-std::wstring asShown(const std::wstring& text) { return text; }
 
 } // namespace
 
@@ -73,7 +63,7 @@ TEST(IgnaroCommandLine, RejectedSizeShowsItsNoticeThenTheHelpAndRunsNothing)
     ScratchFolder folder(L"ignaro-rejected");
     ChildProcess ignaro(ignaroProgram(), L"0 0 500 0 0 f.txt", folder.path());
     expectNoticeAndPressOk(ignaro.id(), std::wstring(rejection::xSizeTooSmall));
-    expectNoticeAndPressOk(ignaro.id(), asShown(helpText()));
+    expectNoticeAndPressOk(ignaro.id(), helpText());
     EXPECT_EQ(ignaro.waitForExit(), 0u);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / L"f.txt"));
 }
@@ -97,7 +87,7 @@ TEST(IgnaroDialog, HelpThenRunWithChangedFieldsThenCancel)
     ASSERT_NE(help, nullptr);
     SendMessageW(childWithText(dialog, L"400"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"123"));
     pressButton(help);
-    expectNoticeAndPressOk(ignaro.id(), asShown(helpText()));
+    expectNoticeAndPressOk(ignaro.id(), helpText());
 
     // A fresh dialog with the initial values, whatever was typed before.
     dialog = waitForWindow(ignaro.id(), dialogClass, L"Ustawienia");

@@ -28,14 +28,6 @@ private:
     wchar_t saved_[8] = L".";
 };
 
-std::vector<std::wstring> lines(const std::wstring& text)
-{
-    std::vector<std::wstring> result;
-    for (std::size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
-        result.push_back(text.substr(start, end - start));
-    return result;
-}
-
 constexpr DWORD white = 0xFFFFFF, green = 0x008000, black = 0x000000;
 
 } // namespace
@@ -66,7 +58,7 @@ TEST(IgnaroVisibleRun, FireViewAndResultsWindow)
     // The results window: header, then one row per trial in per cent.
     HWND memo = childOfClass(results, L"Edit");
     ASSERT_NE(memo, nullptr);
-    auto text = lines(windowText(memo));
+    auto text = crlfLines(windowText(memo));
     ASSERT_EQ(text.size(), 11u);
     EXPECT_EQ(text[0], L"Rozmiar lasu: 120 x 80");
     EXPECT_EQ(text[1], L"Liczba prób: 2");

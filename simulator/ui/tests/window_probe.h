@@ -66,3 +66,14 @@ private:
 };
 
 std::string readFile(const std::filesystem::path& file);
+
+// The lines of a text whose every line ends in CR LF (a results file, a text box).
+template <typename Char>
+std::vector<std::basic_string<Char>> crlfLines(const std::basic_string<Char>& text)
+{
+    const Char lineEnd[] = {Char('\r'), Char('\n'), Char(0)};
+    std::vector<std::basic_string<Char>> lines;
+    for (std::size_t start = 0, end; (end = text.find(lineEnd, start)) != std::basic_string<Char>::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
