@@ -1,0 +1,35 @@
+// Vistrel's identifiers: menu commands, hotkeys, private messages and the view timer.
+// Plain macros, because the resource script includes this file too.
+#pragma once
+
+#define IDM_EXIT                 40001
+#define IDM_ABOUT                40002
+#define IDM_ZOOM_2X              40003
+#define IDM_ZOOM_4X              40004
+#define IDM_ALWAYS_ON_TOP        40005
+#define IDM_TOOLBAR_MODE         40006
+#define IDM_HIGH_SAMPLE_RATE     40007
+#define IDM_CURSOR_NONE          40009
+#define IDM_CURSOR_ARROW         40010
+#define IDM_CURSOR_CROSSHAIR     40011
+#define IDM_CURSOR_ZERO_SIGHT    40012
+#define IDM_CURSOR_XOR_CROSSHAIR 40013
+#define IDM_UPDATE_ALWAYS        40014
+#define IDM_SHOW_HIDE            40015
+#define IDM_HOTKEYS              40016
+#define IDM_HELP                 40017
+#define IDM_FILE                 65535
+
+#define HOTKEY_FREEZE 40976
+#define HOTKEY_COPY   40977
+
+#define WM_APPBARNOTIFY (WM_USER + 123)
+#define WM_TRAYNOTIFY   (WM_USER + 124)
+
+#define VIEW_TIMER_ID 12345
+
+// The indicator icons are numbered 104 + CursorType; only 106 to 108 exist.
+#define IDI_INDICATOR_BASE    104
+#define IDI_CROSSHAIR         106
+#define IDI_ZERO_SIGHT        107
+#define IDI_XOR_CROSSHAIR     108

@@ -1,0 +1,156 @@
+// mainWindowProc: one short handler per message.
+#include "main_window.h"
+
+#include <windowsx.h>
+
+#include "commands.h"
+#include "hotkeys.h"
+#include "identifiers.h"
+#include "program_state.h"
+#include "settings.h"
+#include "settings_store.h"
+#include "single_instance.h"
+#include "toolbar.h"
+#include "view.h"
+
+namespace {
+
+constexpr int minimumClientSize = 20;
+
+LRESULT onDestroy(HWND window)
+{
+    // Saved first, so that HotKeys is stored before disableHotKeys clears it.
+    saveSettings(window);
+    if (Settings.AppBarMode)
+        SHAppBarMessage(ABM_REMOVE, &appBarData);
+    KillTimer(window, VIEW_TIMER_ID);
+    disableHotKeys(window);
+    deleteSnapshot();
+    DestroyMenu(mainMenu);
+    mainMenu = nullptr;
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT onSize(HWND window, LPARAM lParam)
+{
+    const int clientWidth = LOWORD(lParam), clientHeight = HIWORD(lParam);
+    if (clientWidth >= minimumClientSize && clientHeight >= minimumClientSize)
+        return 0;
+    // The minimum applies to the client area; the frame comes on top of it.
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    if (clientWidth < minimumClientSize)
+        width += minimumClientSize - clientWidth;
+    if (clientHeight < minimumClientSize)
+        height += minimumClientSize - clientHeight;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    return 0;
+}
+
+LRESULT onPaint(HWND window)
+{
+    // Live, the background fills the damage and the next frame covers it.
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    if (viewFrozen)
+        paintSnapshot(window);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT onHitTest(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    // Docked, the toolbar can be neither moved nor sized, and a right click anywhere
+    // still arrives as a non-client click that opens the menu.
+    if (Settings.AppBarMode)
+        return HTSYSMENU;
+    // Floating, the whole client area drags the window like a caption.
+    const LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
+    return hit == HTCLIENT ? HTCAPTION : hit;
+}
+
+void showPopupMenu(HWND window, int x, int y, bool beepWhenMissing)
+{
+    HMENU popup = settingsMenu();
+    if (!popup) {
+        if (beepWhenMissing)
+            MessageBeep(MB_OK);
+        return;
+    }
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, window, nullptr);
+}
+
+LRESULT onNonClientRightButtonDown(HWND window, LPARAM lParam)
+{
+    showPopupMenu(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), true);
+    return 0;
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (runMenuCommand(window, LOWORD(wParam)))
+        return 0;
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+}
+
+LRESULT onTimer(HWND window, WPARAM timerId)
+{
+    if (timerId == VIEW_TIMER_ID)
+        renderView(window, false);
+    return 0;
+}
+
+LRESULT onHotKey(HWND window, WPARAM hotKeyId)
+{
+    switch (hotKeyId) {
+    case HOTKEY_FREEZE:
+        // Freezing captures first; unfreezing finds the view frozen, so the capture
+        // does nothing and the snapshot stays as it was.
+        renderView(window, true);
+        viewFrozen = !viewFrozen;
+        break;
+    case HOTKEY_COPY:
+        break;  // copying to the clipboard is not part of this build yet
+    default:
+        break;
+    }
+    return 0;
+}
+
+LRESULT onTrayNotify(HWND, LPARAM)
+{
+    return 0;  // there is no tray icon in this build yet
+}
+
+LRESULT onShowInstance(HWND window)
+{
+    // A second start asks the running instance to show itself; a shown one only
+    // comes to the foreground, which the second start does.
+    if (!IsWindowVisible(window))
+        toggleVisibility(window);
+    return 0;
+}
+
+} // namespace
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:       return onDestroy(window);
+    case WM_SIZE:          return onSize(window, lParam);
+    case WM_PAINT:         return onPaint(window);
+    case WM_HELP:          openHelp(window); return 0;
+    case WM_NCHITTEST:     return onHitTest(window, wParam, lParam);
+    case WM_NCRBUTTONDOWN: return onNonClientRightButtonDown(window, lParam);
+    case WM_COMMAND:       return onCommand(window, wParam, lParam);
+    case WM_TIMER:         return onTimer(window, wParam);
+    case WM_HOTKEY:        return onHotKey(window, wParam);
+    case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);
+    default:
+        if (message != 0 && message == showInstanceMessage())
+            return onShowInstance(window);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,117 @@
+// Rendering of the magnified view and repainting of the frozen snapshot.
+#include "view.h"
+
+#include "gdi_handles.h"
+#include "identifiers.h"
+#include "program_state.h"
+#include "settings.h"
+#include "view_geometry.h"
+
+HBITMAP snapshotBitmap = nullptr;
+int snapshotWidth = 0, snapshotHeight = 0;
+bool viewFrozen = false;
+POINT lastCursorPos{0, 0};
+
+namespace {
+
+// The indicator images are 32 x 32 with their centre at (15, 15).
+constexpr int indicatorSize = 32;
+constexpr int indicatorCentre = 15;
+
+void drawIndicator(HDC target, int markerX, int markerY)
+{
+    // DrawIconEx with a zero size draws the image at its own size; DrawIcon would
+    // stretch it to the system icon size, which is larger than 32 at high DPI and
+    // would move the indicator's centre off the marker.
+    switch (Settings.CursorType) {
+    case 1:
+        DrawIconEx(target, markerX, markerY, arrowCursor, 0, 0, 0, nullptr, DI_NORMAL);
+        break;
+    case 2:
+    case 3:
+    case 4:
+        if (indicatorIcon)
+            DrawIconEx(target, markerX - indicatorCentre, markerY - indicatorCentre, indicatorIcon, 0, 0, 0, nullptr,
+                       DI_NORMAL);
+        break;
+    default:
+        break;
+    }
+}
+
+void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidth, int clientHeight)
+{
+    // Enlarging repeats pixels and never blends them, at every sample rate.
+    SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, 0, 0, clientWidth, clientHeight, screen, view.sourceX, view.sourceY, view.sourceWidth,
+               view.sourceHeight, SRCCOPY);
+    drawIndicator(target, view.markerX, view.markerY);
+}
+
+} // namespace
+
+void deleteSnapshot()
+{
+    if (snapshotBitmap)
+        DeleteObject(snapshotBitmap);
+    snapshotBitmap = nullptr;
+}
+
+void renderView(HWND mainWindow, bool toSnapshot)
+{
+    if (viewFrozen)
+        return;
+    if (!toSnapshot && !IsWindowVisible(mainWindow))
+        return;
+    POINT cursor{};
+    if (!GetCursorPos(&cursor))
+        return;  // no cursor to follow (a secure desktop is showing)
+    if (!Settings.UpdateAlways && !toSnapshot && cursor.x == lastCursorPos.x && cursor.y == lastCursorPos.y)
+        return;
+    lastCursorPos = cursor;
+
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    const int width = client.right, height = client.bottom;
+    const ViewPlacement view =
+        placeView(cursor.x, cursor.y, width, height, Settings.ZoomLevel, screenRect.right, screenRect.bottom);
+
+    ScreenDC screen;
+    if (toSnapshot) {
+        deleteSnapshot();
+        MemoryDC memory(screen);
+        snapshotBitmap = CreateCompatibleBitmap(screen, width, height);
+        snapshotWidth = width;
+        snapshotHeight = height;
+        SelectedObject keep(memory, snapshotBitmap);
+        drawFrame(memory, screen, view, width, height);
+    } else {
+        WindowDC window(mainWindow);
+        drawFrame(window, screen, view, width, height);
+    }
+}
+
+void paintSnapshot(HWND mainWindow)
+{
+    if (!snapshotBitmap)
+        return;
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    WindowDC window(mainWindow);
+    MemoryDC memory(window);
+    SelectedObject keep(memory, snapshotBitmap);
+    // The context's own stretch mode: a picture shown smaller than it was taken
+    // merges its pixels rather than dropping them.
+    StretchBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, snapshotWidth, snapshotHeight, SRCCOPY);
+}
+
+void loadIndicatorIcon(int cursorType)
+{
+    // Loaded at 32 x 32 whatever the DPI (LoadIcon would take the system icon size),
+    // so the program owns the handle and frees the one it replaces.
+    HICON icon = static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(IDI_INDICATOR_BASE + cursorType),
+                                                IMAGE_ICON, indicatorSize, indicatorSize, LR_DEFAULTCOLOR));
+    if (indicatorIcon)
+        DestroyIcon(indicatorIcon);
+    indicatorIcon = icon;
+}

@@ -1,0 +1,61 @@
+// Vistrel's eight persistent settings: the one record the whole program reads and
+// changes, its registry layout (value names, sizes, orders) and its defaults.
+// Portable, so that the layout and the defaults are tested natively.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+struct ScreenRectangle {
+    std::int32_t left, top, right, bottom;
+};
+
+// Field names are the registry value names. Flags are 0 or 1, tested as non-zero.
+struct SettingsRecord {
+    std::int32_t AppBarMode;
+    std::int32_t HighSampleRate;
+    std::int32_t UpdateAlways;
+    std::int32_t AllwaysOnTop;
+    std::int32_t CursorType;      // 0 None, 1 Arrow, 2 Crosshair, 3 Zero Sight, 4 XORing Crosshair
+    std::int32_t ZoomLevel;       // magnification 2^ZoomLevel: 1 or 2
+    ScreenRectangle WindowPosition;  // the floating window's outer rectangle
+    std::int32_t HotKeys;
+};
+
+extern SettingsRecord Settings;
+
+enum class SettingsValue { AppBarMode, HighSampleRate, UpdateAlways, AllwaysOnTop, HotKeys, CursorType, ZoomLevel, WindowPosition };
+
+// Each value holds its field's bytes exactly as kept in memory (little-endian).
+const char* settingsValueName(SettingsValue value);
+std::span<std::byte> settingsValueBytes(SettingsRecord& record, SettingsValue value);
+
+inline constexpr std::array<SettingsValue, 8> settingsLoadOrder{
+    SettingsValue::AppBarMode, SettingsValue::HighSampleRate, SettingsValue::UpdateAlways,
+    SettingsValue::AllwaysOnTop, SettingsValue::HotKeys, SettingsValue::CursorType,
+    SettingsValue::ZoomLevel, SettingsValue::WindowPosition};
+inline constexpr std::array<SettingsValue, 8> settingsSaveOrder{
+    SettingsValue::AppBarMode, SettingsValue::AllwaysOnTop, SettingsValue::HotKeys,
+    SettingsValue::UpdateAlways, SettingsValue::HighSampleRate, SettingsValue::CursorType,
+    SettingsValue::ZoomLevel, SettingsValue::WindowPosition};
+
+inline constexpr ScreenRectangle defaultWindowPosition{0, 0, 100, 100};
+
+// No key at all: the first run. HotKeys is left as it is.
+void applyFirstRunDefaults(SettingsRecord& record);
+// The key exists but this value is missing, too long or unreadable.
+void applyMissingValueDefault(SettingsRecord& record, SettingsValue value);
+
+// Reads one value into the field's bytes the way the registry does: false when it is
+// missing or longer than the field; a shorter value replaces only the leading bytes.
+using ReadSettingsValue = std::function<bool(const char* name, std::span<std::byte> field)>;
+// Reads every value in load order, each missing one replaced by its default.
+void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read);
+
+// Values that an edited registry or a changed screen can leave behind and that the
+// program cannot use: a zoom or indicator out of range, a window rectangle that is
+// empty, inverted or wholly off every monitor. They get the defaults of a missing value.
+using IsOnSomeMonitor = std::function<bool(const ScreenRectangle&)>;
+void repairLoadedSettings(SettingsRecord& record, const IsOnSomeMonitor& onSomeMonitor);

@@ -1,0 +1,10 @@
+// Moves Settings between memory and the user's registry key.
+#pragma once
+#include <windows.h>
+
+inline constexpr const char* settingsKeyPath = "Software\\Quorix Inc.\\Vistrel";
+
+// Fills Settings from the registry, or from the defaults; cannot fail.
+void loadSettings();
+// Refreshes WindowPosition from the floating window and writes all eight values.
+void saveSettings(HWND mainWindow);

@@ -1,0 +1,168 @@
+// The shared fixture of Vistrel's in-process tests.
+#include "vistrel_fixture.h"
+
+#include "program_state.h"
+#include "settings.h"
+#include "settings_store.h"
+#include "start_up.h"
+#include "toolbar.h"
+#include "view.h"
+
+#include <atomic>
+
+namespace {
+
+std::wstring uniqueKeyPath()
+{
+    static std::atomic<int> counter{0};
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return L"Software\\VistrelTests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(now.QuadPart) + L"-" + std::to_wstring(counter++);
+}
+
+HWND ownMainWindow()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) {
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpA(name, "VISTREL") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void resetProgramState()
+{
+    Settings = {};
+    viewFrozen = false;
+    lastCursorPos = {0, 0};
+    deleteSnapshot();
+    if (indicatorIcon)
+        DestroyIcon(indicatorIcon);
+    indicatorIcon = nullptr;
+    mainMenu = nullptr;
+    appBarData = {};
+    appInstance = GetModuleHandleA(nullptr);
+    screenRect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+}
+
+} // namespace
+
+RedirectedRegistry::RedirectedRegistry() : path_(uniqueKeyPath())
+{
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) !=
+            ERROR_SUCCESS ||
+        RegOverridePredefKey(HKEY_CURRENT_USER, key_) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot redirect HKEY_CURRENT_USER");
+}
+
+RedirectedRegistry::~RedirectedRegistry()
+{
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(key_);
+    RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+}
+
+void createEmptySettingsKey()
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+void writeSettingsValue(const char* name, DWORD type, const std::vector<std::uint8_t>& bytes)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExA(key, name, 0, type, bytes.data(), static_cast<DWORD>(bytes.size())), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+std::vector<std::uint8_t> readSettingsValue(const char* name, DWORD* type)
+{
+    std::vector<std::uint8_t> bytes(64);
+    DWORD size = static_cast<DWORD>(bytes.size());
+    DWORD storedType = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, settingsKeyPath, name, RRF_RT_ANY, &storedType, bytes.data(), &size) !=
+        ERROR_SUCCESS)
+        return {};
+    bytes.resize(size);
+    if (type)
+        *type = storedType;
+    return bytes;
+}
+
+std::vector<std::uint8_t> littleEndian(std::initializer_list<std::int32_t> values)
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::int32_t v : values)
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> shift));
+    return bytes;
+}
+
+void VistrelTest::SetUp()
+{
+    static const bool registered = registerMainWindowClass(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(registered);
+    resetProgramState();
+}
+
+void VistrelTest::TearDown()
+{
+    destroy();
+    resetProgramState();
+}
+
+HWND VistrelTest::start(int showCommand)
+{
+    if (!createMainWindow(GetModuleHandleA(nullptr), showCommand))
+        return nullptr;
+    window_ = ownMainWindow();
+    pumpMessages();
+    return window_;
+}
+
+void VistrelTest::destroy()
+{
+    if (window_ && IsWindow(window_))
+        DestroyWindow(window_);
+    window_ = nullptr;
+    pumpMessages();
+}
+
+void VistrelTest::pumpMessages()
+{
+    // Whatever is queued, the quit message of a destroyed window among it.
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT || message.message == WM_TIMER)
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool VistrelTest::isChecked(UINT command) const
+{
+    return (GetMenuState(mainMenu, command, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+std::string VistrelTest::itemText(UINT command) const
+{
+    char text[64] = {};
+    GetMenuStringA(mainMenu, command, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}

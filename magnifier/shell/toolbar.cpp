@@ -1,0 +1,86 @@
+// Toolbar mode and show/hide. The bar is registered with the shell exactly while
+// AppBarMode is set and the window is visible.
+#include "toolbar.h"
+
+#include "identifiers.h"
+#include "program_state.h"
+#include "settings.h"
+
+APPBARDATA appBarData{};
+
+namespace {
+
+void moveWindowTo(HWND window, const RECT& r)
+{
+    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void checkItem(UINT command, bool checked)
+{
+    CheckMenuItem(mainMenu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void leaveToolbarMode(HWND mainWindow)
+{
+    Settings.AppBarMode = 0;
+    if (IsWindowVisible(mainWindow))
+        SHAppBarMessage(ABM_REMOVE, &appBarData);
+    checkItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
+    const ScreenRectangle& r = Settings.WindowPosition;
+    moveWindowTo(mainWindow, RECT{r.left, r.top, r.right, r.bottom});
+    checkItem(IDM_TOOLBAR_MODE, false);
+}
+
+void enterToolbarMode(HWND mainWindow)
+{
+    if (IsWindowVisible(mainWindow)) {
+        RECT floating{};
+        GetWindowRect(mainWindow, &floating);
+        Settings.WindowPosition = {floating.left, floating.top, floating.right, floating.bottom};
+        appBarData.hWnd = mainWindow;
+        appBarData.cbSize = sizeof appBarData;
+        appBarData.uCallbackMessage = WM_APPBARNOTIFY;
+        if (!SHAppBarMessage(ABM_NEW, &appBarData))
+            return;
+        appBarData.rc = RECT{screenRect.left, screenRect.top, screenRect.right, screenRect.bottom >> 3};
+        appBarData.uEdge = ABE_TOP;
+        SHAppBarMessage(ABM_QUERYPOS, &appBarData);
+        SHAppBarMessage(ABM_SETPOS, &appBarData);
+    }
+    // A hidden window goes to the rectangle of its last registration; before any, the
+    // handle is null and nothing moves.
+    if (appBarData.hWnd)
+        moveWindowTo(appBarData.hWnd, appBarData.rc);
+    Settings.AppBarMode = 1;
+    checkItem(IDM_ALWAYS_ON_TOP, true);
+    checkItem(IDM_TOOLBAR_MODE, true);
+}
+
+} // namespace
+
+void toggleToolbarMode(HWND mainWindow)
+{
+    if (Settings.AppBarMode)
+        leaveToolbarMode(mainWindow);
+    else
+        enterToolbarMode(mainWindow);
+}
+
+void toggleVisibility(HWND mainWindow)
+{
+    const char* itemText;
+    if (IsWindowVisible(mainWindow)) {
+        ShowWindow(mainWindow, SW_HIDE);
+        itemText = "&Show";
+        if (Settings.AppBarMode)
+            SHAppBarMessage(ABM_REMOVE, &appBarData);
+    } else {
+        ShowWindow(mainWindow, SW_SHOW);
+        itemText = "&Hide";
+        if (Settings.AppBarMode) {
+            Settings.AppBarMode = 0;
+            toggleToolbarMode(mainWindow);
+        }
+    }
+    ModifyMenuA(settingsMenu(), IDM_SHOW_HIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOW_HIDE, itemText);
+}
