@@ -80,7 +80,7 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
     // The default item is what a double click on the tray icon does.
     SetMenuDefaultItem(settingsMenu(), IDM_SHOW_HIDE, FALSE);
     if (!shown)
-        ModifyMenuA(settingsMenu(), IDM_SHOW_HIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOW_HIDE, "&Show");
+        setShowHideText("&Show");
 
     if (Settings.AppBarMode) {
         Settings.AppBarMode = 0;

@@ -82,5 +82,16 @@ void toggleVisibility(HWND mainWindow)
             toggleToolbarMode(mainWindow);
         }
     }
-    ModifyMenuA(settingsMenu(), IDM_SHOW_HIDE, MF_BYCOMMAND | MF_STRING, IDM_SHOW_HIDE, itemText);
+    setShowHideText(itemText);
+}
+
+void setShowHideText(const char* text)
+{
+    // Only the text changes: replacing the whole item would drop its default (bold)
+    // state, which tells the user what a double click on the tray icon does.
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = const_cast<char*>(text);
+    SetMenuItemInfoA(settingsMenu(), IDM_SHOW_HIDE, FALSE, &item);
 }

@@ -8,3 +8,5 @@ extern APPBARDATA appBarData;
 
 void toggleToolbarMode(HWND mainWindow);
 void toggleVisibility(HWND mainWindow);
+// "&Show" or "&Hide" on the show/hide item of the popup menu.
+void setShowHideText(const char* text);
