@@ -34,7 +34,9 @@ UINT showInstanceMessage()
 bool claimSingleInstance()
 {
     // Held until the process ends; the system releases it then, also after a crash.
-    static HANDLE ownMutex = CreateMutexA(nullptr, FALSE, mutexName);
+    // The error code is read at once: the guard of a function-local static would
+    // reset it.
+    HANDLE ownMutex = CreateMutexA(nullptr, FALSE, mutexName);
     const bool anotherStarted = ownMutex && GetLastError() == ERROR_ALREADY_EXISTS;
 
     HWND running = findRunningWindow(anotherStarted);

@@ -45,11 +45,15 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM lParam)
 } // namespace
 
 ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstring& arguments,
-                           const std::filesystem::path& workingDirectory)
+                           const std::filesystem::path& workingDirectory, int showCommand)
 {
     std::wstring commandLine = L"\"" + program.wstring() + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (showCommand >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(showCommand);
+    }
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDirectory.c_str(), &startup, &info_))
         throw std::runtime_error("cannot start the program under test");

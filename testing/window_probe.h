@@ -13,8 +13,10 @@ using namespace std::chrono_literals;
 
 class ChildProcess {
 public:
+    // showCommand is what the program's WinMain receives; without one it gets
+    // SW_SHOWDEFAULT, as when started by a program that says nothing.
     ChildProcess(const std::filesystem::path& program, const std::wstring& arguments,
-                 const std::filesystem::path& workingDirectory);
+                 const std::filesystem::path& workingDirectory, int showCommand = -1);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

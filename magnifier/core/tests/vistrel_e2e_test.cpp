@@ -1,0 +1,184 @@
+// The real Vistrel.exe, started and ended the way a user would: its settings after
+// Exit, and a second start that hands over to the running instance.
+#include "window_probe.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+constexpr const char* settingsKey = "Software\\Quorix Inc.\\Vistrel";
+constexpr UINT IDM_EXIT = 40001, IDM_ZOOM_4X = 40004, IDM_UPDATE_ALWAYS = 40014;
+
+std::filesystem::path vistrelExe()
+{
+    const char* path = std::getenv("VISTREL_EXE");
+    return path ? windowsPath(path) : std::filesystem::path();
+}
+
+// Every VISTREL window, shown or hidden, with the process that owns it.
+std::vector<std::pair<HWND, DWORD>> vistrelWindows()
+{
+    std::vector<std::pair<HWND, DWORD>> found;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "VISTREL", nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        found.emplace_back(window, owner);
+    }
+    return found;
+}
+
+HWND waitForVistrelWindow(DWORD processId, std::chrono::milliseconds timeout = 20s)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        for (auto [window, owner] : vistrelWindows())
+            if (owner == processId)
+                return window;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return nullptr;
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+template <typename Condition>
+bool becomesTrue(Condition condition, std::chrono::milliseconds timeout = 10s)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> savedValue(const char* name, DWORD* type)
+{
+    std::vector<std::uint8_t> bytes(64);
+    DWORD size = static_cast<DWORD>(bytes.size());
+    if (RegGetValueA(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_ANY, type, bytes.data(), &size) != ERROR_SUCCESS)
+        return {};
+    bytes.resize(size);
+    return bytes;
+}
+
+std::vector<std::uint8_t> littleEndian(std::initializer_list<std::int32_t> values)
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::int32_t v : values)
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> shift));
+    return bytes;
+}
+
+// Each test starts from no settings at all, in the session's own Wine prefix, and
+// leaves none behind.
+class VistrelE2eTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(vistrelExe().empty()) << "VISTREL_EXE is not set";
+        RegDeleteTreeA(HKEY_CURRENT_USER, settingsKey);
+        ASSERT_TRUE(vistrelWindows().empty()) << "a Vistrel is already running on this display";
+    }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, settingsKey); }
+
+    ChildProcess startVistrel(int showCommand)
+    {
+        return ChildProcess(vistrelExe(), L"", vistrelExe().parent_path(), showCommand);
+    }
+};
+
+TEST_F(VistrelE2eTest, ExitSavesTheEightValuesOfTheSessionJustEnded)
+{
+    ChildProcess vistrel = startVistrel(SW_SHOWNORMAL);
+    HWND window = waitForVistrelWindow(vistrel.id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(becomesTrue([&] { return IsWindowVisible(window) != 0; }));
+    RECT r{};
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.right, 100);
+
+    // The user moves and sizes the window, picks 4X and Update Always, then Exit.
+    SetWindowPos(window, nullptr, 210, 160, 300, 150, SWP_NOZORDER | SWP_NOACTIVATE);
+    PostMessageA(window, WM_COMMAND, IDM_ZOOM_4X, 0);
+    PostMessageA(window, WM_COMMAND, IDM_UPDATE_ALWAYS, 0);
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    ASSERT_EQ(vistrel.waitForExit(), 0u);
+
+    const std::pair<const char*, std::vector<std::uint8_t>> expected[] = {
+        {"AppBarMode", littleEndian({0})},   {"HighSampleRate", littleEndian({0})},
+        {"UpdateAlways", littleEndian({1})}, {"AllwaysOnTop", littleEndian({1})},
+        {"CursorType", littleEndian({2})},   {"ZoomLevel", littleEndian({2})},
+        {"HotKeys", littleEndian({0})},      {"WindowPosition", littleEndian({210, 160, 510, 310})},
+    };
+    for (const auto& [name, bytes] : expected) {
+        DWORD type = 0;
+        EXPECT_EQ(savedValue(name, &type), bytes) << name;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY)) << name;
+    }
+
+    // The next start finds the window where it was left.
+    ChildProcess again = startVistrel(SW_SHOWNORMAL);
+    window = waitForVistrelWindow(again.id());
+    ASSERT_NE(window, nullptr);
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 210);
+    EXPECT_EQ(r.bottom, 310);
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(again.waitForExit(), 0u);
+}
+
+TEST_F(VistrelE2eTest, ASecondStartShowsTheHiddenFirstAndEnds)
+{
+    // Started the way a shortcut set to "minimised" does: hidden, in the tray only.
+    ChildProcess first = startVistrel(SW_SHOWMINNOACTIVE);
+    HWND window = waitForVistrelWindow(first.id());
+    ASSERT_NE(window, nullptr);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_FALSE(IsWindowVisible(window));
+
+    ChildProcess second = startVistrel(SW_SHOWNORMAL);
+    EXPECT_EQ(second.waitForExit(), 0u);
+    EXPECT_TRUE(becomesTrue([&] { return IsWindowVisible(window) != 0; }));
+    EXPECT_EQ(vistrelWindows().size(), 1u);
+
+    // A second start while it is shown changes nothing but the foreground.
+    ChildProcess third = startVistrel(SW_SHOWNORMAL);
+    EXPECT_EQ(third.waitForExit(), 0u);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(vistrelWindows().size(), 1u);
+
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(first.waitForExit(), 0u);
+}
+
+TEST_F(VistrelE2eTest, StartsAtTheSameMomentLeaveOneInstance)
+{
+    std::vector<std::unique_ptr<ChildProcess>> starts;
+    for (int i = 0; i < 3; ++i)
+        starts.push_back(std::make_unique<ChildProcess>(vistrelExe(), L"", vistrelExe().parent_path(), SW_SHOWNORMAL));
+
+    // All but one end with code 0; the one left owns the only window.
+    std::vector<ChildProcess*> running;
+    for (auto& start : starts) {
+        const DWORD code = start->waitForExit(3s);
+        if (code == STILL_ACTIVE)
+            running.push_back(start.get());
+        else
+            EXPECT_EQ(code, 0u);
+    }
+    ASSERT_EQ(running.size(), 1u);
+    const auto windows = vistrelWindows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(windows[0].second, running[0]->id());
+    PostMessageA(windows[0].first, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(running[0]->waitForExit(), 0u);
+}
+
+} // namespace
