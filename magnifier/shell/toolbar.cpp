@@ -7,6 +7,8 @@
 #include "settings.h"
 
 APPBARDATA appBarData{};
+// The shell's record as the 32-bit program passes it.
+static_assert(sizeof(void*) != 4 || sizeof(APPBARDATA) == 36);
 
 namespace {
 
