@@ -172,6 +172,28 @@ TEST_F(MainWindowTest, ShowAndHideRewriteTheMenuItem)
     EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
 }
 
+// Closes the popup menu once it shows, noting that it did.
+bool popupMenuSeen = false;
+void CALLBACK closePopupMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu)) {
+        popupMenuSeen = true;
+        EndMenu();
+        KillTimer(nullptr, timer);
+    }
+}
+
+TEST_F(MainWindowTest, ARightClickOpensThePopupMenuAtTheClick)
+{
+    ASSERT_TRUE(start());
+    popupMenuSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, closePopupMenu);
+    // The menu's own modal loop runs inside this call and dispatches the timer.
+    EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(50, 50)), 0);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(popupMenuSeen);
+}
+
 TEST_F(MainWindowTest, TheClientAreaStaysAtLeast20PixelsInEachDimension)
 {
     ASSERT_TRUE(start());
