@@ -130,8 +130,17 @@ TEST_F(VistrelE2eTest, ExitSavesTheEightValuesOfTheSessionJustEnded)
     GetWindowRect(window, &r);
     EXPECT_EQ(r.left, 210);
     EXPECT_EQ(r.bottom, 310);
-    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+
+    // A start while that one is still ending (its window gone, its process not yet)
+    // runs once it has ended.
+    SendMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    ChildProcess third = startVistrel(SW_SHOWNORMAL);
     EXPECT_EQ(again.waitForExit(), 0u);
+    EXPECT_NE(waitForVistrelWindow(third.id()), nullptr);
+    EXPECT_EQ(third.waitForExit(500ms), static_cast<DWORD>(STILL_ACTIVE));
+    for (auto [running, owner] : vistrelWindows())
+        PostMessageA(running, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(third.waitForExit(), 0u);
 }
 
 TEST_F(VistrelE2eTest, ASecondStartShowsTheHiddenFirstAndEnds)
