@@ -58,9 +58,11 @@ TEST(VistrelResources, TheMenuTreeWithItsTextsAndIdentifiers)
                                  {"&XORing Crosshair", 40013}}));
     // Only "Always on Top" starts checked; 40008 is no item.
     EXPECT_EQ(GetMenuState(menu, 40008, MF_BYCOMMAND), static_cast<UINT>(-1));
-    for (UINT id = 40001; id <= 40017; ++id)
-        if (id != 40008)
-            EXPECT_EQ((GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0, id == 40005) << id;
+    for (UINT id = 40001; id <= 40017; ++id) {
+        if (id == 40008)
+            continue;
+        EXPECT_EQ((GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0, id == 40005) << id;
+    }
     DestroyMenu(menu);
 }
 
