@@ -7,6 +7,7 @@
 #include "random_generator.h"
 #include "run_state.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <memory>
@@ -53,7 +54,7 @@ void seedForTrial()
 
 std::int32_t randomCoordinate(std::int32_t size)
 {
-    auto coordinate = static_cast<std::int32_t>(randomUnit() * static_cast<long double>(size));
+    auto coordinate = static_cast<std::int32_t>(truncateExtended(randomUnit() * static_cast<long double>(size)));
     return coordinate == size ? size - 1 : coordinate;
 }
 
@@ -100,9 +101,13 @@ void plantTrees()
     const RunParameters& p = run.parameters;
     const std::int64_t target = targetTreeCount(p.xsize, p.density, p.ysize);
 
-    for (std::int32_t x = 0; x < p.xsize; ++x)
-        for (std::int32_t y = 0; y < p.ysize; ++y)
-            setCell(x, y, Empty);
+    if (p.silent) {
+        std::ranges::fill(forestCells(), Empty);
+    } else {
+        for (std::int32_t x = 0; x < p.xsize; ++x)
+            for (std::int32_t y = 0; y < p.ysize; ++y)
+                setCell(x, y, Empty);
+    }
     plantCentreTree();
     seedForTrial();
 
@@ -170,6 +175,11 @@ long double measureTrial()
         }
     }
     return extendedQuotient(static_cast<long double>(burnt), static_cast<long double>(burnt + trees));
+}
+
+std::span<std::int16_t> forestCells()
+{
+    return {cells.get(), static_cast<std::size_t>(forestCellCount(run.parameters.xsize, run.parameters.ysize))};
 }
 
 void setTrialClock(TrialClock clock) { trialClock = clock; }

@@ -5,9 +5,13 @@
 
 #include <cstdint>
 #include <ctime>
+#include <span>
 
 bool allocateForest();             // false when the grid does not fit in memory
 void freeForest();
+
+// The grid column by column (the cell of x, y at x * ysize + y).
+std::span<std::int16_t> forestCells();
 
 void plantTrees();
 void plantCentreTree();

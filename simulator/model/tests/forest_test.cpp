@@ -145,3 +145,18 @@ TEST_F(ForestTest, PlantingHitsExactlyTheTargetCount)
         freeForest();
     }
 }
+
+TEST_F(ForestTest, SilentPlantingClearsTheLastForestAndPlantsTheSameTrees)
+{
+    makeForest(31, 17, 0.45, false);
+    plantTrees();
+    std::string visible = picture();
+
+    run.parameters.silent = true;
+    run.parameters.density = 1.0;
+    plantTrees();
+    run.parameters.density = 0.45;
+    forgetLastSeeding();
+    plantTrees();
+    EXPECT_EQ(picture(), visible);
+}
