@@ -160,3 +160,9 @@ TEST_F(ForestTest, SilentPlantingClearsTheLastForestAndPlantsTheSameTrees)
     plantTrees();
     EXPECT_EQ(picture(), visible);
 }
+
+TEST_F(ForestTest, GridsBeyondTheFrontsCellIndicesAreRefused)
+{
+    run.parameters = RunParameters{65536, 32769, 0.5, 1, true, {}};
+    EXPECT_FALSE(allocateForest());
+}
