@@ -39,7 +39,8 @@ FrontFire spreadFireFront()
             const std::uint32_t y = at % ysize;
             // The eight neighbours inside the grid: columns x - 1 to x + 1 and rows
             // y - 1 to y + 1, cut at the edges (the sweep clamps them onto cells of
-            // the same neighbourhood, which comes to the same).
+            // the same block, which comes to the same). The block's middle is the
+            // burning tree itself, already Burnt.
             const std::uint32_t left = at >= ysize ? at - ysize : at;
             const std::uint32_t right = at < lastColumn ? at + ysize : at;
             const std::uint32_t up = y > 0 ? 1 : 0;
@@ -61,3 +62,5 @@ FrontFire spreadFireFront()
 }
 
 void freeFireFront() { std::vector<std::uint32_t>().swap(front); }
+
+std::size_t fireFrontCapacity() { return front.capacity(); }

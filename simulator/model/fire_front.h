@@ -4,6 +4,7 @@
 // and counted on the way. Fire time, burnt trees and the grid left behind are
 // those of spreadFire.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 struct FrontFire {
@@ -14,3 +15,4 @@ struct FrontFire {
 FrontFire spreadFireFront();
 // The front's buffer stays from trial to trial; the run gives it back at its end.
 void freeFireFront();
+std::size_t fireFrontCapacity(); // cells the buffer holds room for, for the benchmark's memory figure
