@@ -76,3 +76,21 @@ inline long double extendedQuotient(long double a, long double b)
     pinExtended(result);
     return result;
 }
+
+// Truncation toward zero, exact for any value that fits in 64 bits. The compiler's
+// own conversion switches the x87 rounding mode to chop and back around every
+// fistp unless SSE3's fisttp may be used, and that costs more than the planting's
+// products. fistp under whatever mode is set lands on one of the two integers
+// around the value; stepping back toward zero when it overshot gives the
+// truncation without touching the control word.
+inline std::int64_t truncateExtended(long double value)
+{
+    std::int64_t rounded;
+    __asm__("fistpll %0" : "=m"(rounded) : "t"(value) : "st");
+    // Flags rather than a branch: whether fistp overshot is a coin toss for the
+    // planting's draws, so a branch on it would often be mispredicted.
+    const long double back = static_cast<long double>(rounded);
+    if (value >= 0)
+        return rounded - (back > value);
+    return rounded + (back < value);
+}

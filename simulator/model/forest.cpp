@@ -7,6 +7,7 @@
 #include "random_generator.h"
 #include "run_state.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <memory>
@@ -17,6 +18,7 @@ namespace {
 // Column by column: the cells of one column are contiguous, and every pass over
 // the grid runs x in the outer and y in the inner loop.
 std::unique_ptr<std::int16_t[]> cells;
+std::int64_t lastPlantedCount = 0;
 
 TrialClock trialClock = [] { return std::time(nullptr); };
 bool seeded = false;
@@ -53,7 +55,7 @@ void seedForTrial()
 
 std::int32_t randomCoordinate(std::int32_t size)
 {
-    auto coordinate = static_cast<std::int32_t>(randomUnit() * static_cast<long double>(size));
+    auto coordinate = static_cast<std::int32_t>(truncateExtended(randomUnit() * static_cast<long double>(size)));
     return coordinate == size ? size - 1 : coordinate;
 }
 
@@ -81,7 +83,7 @@ std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ys
 bool allocateForest()
 {
     auto count = static_cast<std::uint64_t>(forestCellCount(run.parameters.xsize, run.parameters.ysize));
-    if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::int16_t))
+    if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::int16_t) || count > maxForestCells)
         return false;
     cells.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(count)]);
     return cells != nullptr;
@@ -100,16 +102,21 @@ void plantTrees()
     const RunParameters& p = run.parameters;
     const std::int64_t target = targetTreeCount(p.xsize, p.density, p.ysize);
 
-    for (std::int32_t x = 0; x < p.xsize; ++x)
-        for (std::int32_t y = 0; y < p.ysize; ++y)
-            setCell(x, y, Empty);
+    if (p.silent) {
+        std::ranges::fill(forestCells(), Empty);
+    } else {
+        for (std::int32_t x = 0; x < p.xsize; ++x)
+            for (std::int32_t y = 0; y < p.ysize; ++y)
+                setCell(x, y, Empty);
+    }
     plantCentreTree();
     seedForTrial();
 
     // Every product below reads the generator state from memory, so the scope's
     // memory clobber keeps the whole loop under the extended precision.
     ExtendedPrecisionScope precision;
-    for (std::int64_t planted = 1; planted < target;) {
+    std::int64_t planted = 1;
+    while (planted < target) {
         std::int32_t x = randomCoordinate(p.xsize);
         std::int32_t y = randomCoordinate(p.ysize);
         if (cell(x, y) != Empty)
@@ -117,7 +124,10 @@ void plantTrees()
         setCell(x, y, Tree);
         ++planted;
     }
+    lastPlantedCount = planted;
 }
+
+std::int64_t plantedTreeCount() { return lastPlantedCount; }
 
 std::int32_t spreadFire()
 {
@@ -169,7 +179,17 @@ long double measureTrial()
                 ++burnt;
         }
     }
-    return extendedQuotient(static_cast<long double>(burnt), static_cast<long double>(burnt + trees));
+    return burntFraction(burnt, burnt + trees);
+}
+
+long double burntFraction(std::int64_t burntTrees, std::int64_t plantedTrees)
+{
+    return extendedQuotient(static_cast<long double>(burntTrees), static_cast<long double>(plantedTrees));
+}
+
+std::span<std::int16_t> forestCells()
+{
+    return {cells.get(), static_cast<std::size_t>(forestCellCount(run.parameters.xsize, run.parameters.ysize))};
 }
 
 void setTrialClock(TrialClock clock) { trialClock = clock; }

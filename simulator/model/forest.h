@@ -5,15 +5,26 @@
 
 #include <cstdint>
 #include <ctime>
+#include <span>
+
+// The fire front addresses cells by 32-bit index, with room for one column more:
+// larger grids are refused, like those that do not fit in memory. The front end
+// allows at most 32768 x 32768 cells, 2^30.
+constexpr std::uint64_t maxForestCells = std::uint64_t{1} << 31;
 
 bool allocateForest();             // false when the grid does not fit in memory
 void freeForest();
 
+// The grid column by column (the cell of x, y at x * ysize + y).
+std::span<std::int16_t> forestCells();
+
 void plantTrees();
+std::int64_t plantedTreeCount();   // trees the last planting left standing, the centre tree included
 void plantCentreTree();
 void igniteCentre();
 std::int32_t spreadFire();         // the fire time, counting the final quiet sweep
-long double measureTrial();        // burnt trees / planted trees
+long double measureTrial();        // burnt trees / planted trees, counted on the grid
+long double burntFraction(std::int64_t burntTrees, std::int64_t plantedTrees);
 
 std::int64_t forestCellCount(std::int32_t xsize, std::int32_t ysize);
 std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ysize);

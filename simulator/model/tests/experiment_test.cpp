@@ -2,6 +2,7 @@
 #include "experiment.h"
 #include "model_fixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -143,4 +144,17 @@ TEST_F(ExperimentTest, UnwritableFileLosesRowsAndSaysSo)
 
     report = runExperiment(8, 8, 0.5, 1, true, file);
     EXPECT_FALSE(report.resultsNotSaved);
+}
+
+TEST_F(ExperimentTest, VisibleTrialsDrawTheSweepAndSilentTrialsDrawNothing)
+{
+    runExperiment(7, 7, 1.0, 1, false, file);
+    auto igniting = std::ranges::count(frontEnd.drawn, Igniting, &DrawnCell::state);
+    EXPECT_EQ(igniting, 48) << "every tree but the centre is drawn catching fire";
+    EXPECT_EQ(frontEnd.drawn.back(), (DrawnCell{6, 6, Burnt})) << "the last sweep ends in the corner";
+
+    frontEnd.clear();
+    runExperiment(7, 7, 1.0, 1, true, file);
+    EXPECT_TRUE(frontEnd.drawn.empty());
+    EXPECT_EQ(rows(), (std::vector<std::string>{"1 5 1", "1 5 1"}));
 }

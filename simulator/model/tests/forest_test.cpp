@@ -145,3 +145,24 @@ TEST_F(ForestTest, PlantingHitsExactlyTheTargetCount)
         freeForest();
     }
 }
+
+TEST_F(ForestTest, SilentPlantingClearsTheLastForestAndPlantsTheSameTrees)
+{
+    makeForest(31, 17, 0.45, false);
+    plantTrees();
+    std::string visible = picture();
+
+    run.parameters.silent = true;
+    run.parameters.density = 1.0;
+    plantTrees();
+    run.parameters.density = 0.45;
+    forgetLastSeeding();
+    plantTrees();
+    EXPECT_EQ(picture(), visible);
+}
+
+TEST_F(ForestTest, GridsBeyondTheFrontsCellIndicesAreRefused)
+{
+    run.parameters = RunParameters{65536, 32769, 0.5, 1, true, {}};
+    EXPECT_FALSE(allocateForest());
+}

@@ -1,0 +1,18 @@
+// The fire of a silent trial. Nothing is drawn, so the order in which the trees of
+// one generation catch fire shows nowhere: instead of sweeping the whole grid once
+// per generation, only the trees that burn are visited, generation by generation,
+// and counted on the way. Fire time, burnt trees and the grid left behind are
+// those of spreadFire.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+struct FrontFire {
+    std::int32_t fireTime;   // as spreadFire counts it, the final quiet sweep included
+    std::int64_t burntTrees; // the centre tree included
+};
+
+FrontFire spreadFireFront();
+// The front's buffer stays from trial to trial; the run gives it back at its end.
+void freeFireFront();
+std::size_t fireFrontCapacity(); // cells the buffer holds room for, for the benchmark's memory figure
