@@ -18,7 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR, int sh
     HACCEL accelerators = LoadAcceleratorsA(instance, "VISTREL");
     arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
 
-    MSG message;
+    MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {  // -1 is an error, not a message
         if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
             TranslateMessage(&message);

@@ -28,6 +28,9 @@ LRESULT onDestroy(HWND window)
     deleteSnapshot();
     DestroyMenu(mainMenu);
     mainMenu = nullptr;
+    if (indicatorIcon)
+        DestroyIcon(indicatorIcon);
+    indicatorIcon = nullptr;
     PostQuitMessage(0);
     return 0;
 }

@@ -61,6 +61,8 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
                                   nullptr, instance, nullptr);
     if (!window)
         return false;
+    // A second start of lower integrity (this one elevated) may still ask it to show.
+    ChangeWindowMessageFilterEx(window, showInstanceMessage(), MSGFLT_ALLOW, nullptr);
 
     loadSettings();
     const ScreenRectangle& r = Settings.WindowPosition;

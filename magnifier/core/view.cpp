@@ -63,9 +63,10 @@ void renderView(HWND mainWindow, bool toSnapshot)
         return;
     if (!toSnapshot && !IsWindowVisible(mainWindow))
         return;
-    POINT cursor{};
-    if (!GetCursorPos(&cursor))
-        return;  // no cursor to follow (a secure desktop is showing)
+    // Where the cursor cannot be read (a secure desktop is showing), it counts as
+    // not moved.
+    POINT cursor = lastCursorPos;
+    GetCursorPos(&cursor);
     if (!Settings.UpdateAlways && !toSnapshot && cursor.x == lastCursorPos.x && cursor.y == lastCursorPos.y)
         return;
     lastCursorPos = cursor;

@@ -8,6 +8,8 @@
 #include "settings.h"
 #include "view.h"
 
+#include <cstring>
+
 namespace {
 
 using MainWindowTest = VistrelTest;
@@ -52,6 +54,13 @@ TEST_F(MainWindowTest, FirstRunPlacesAShownTopmostWindowWithTheDefaultMarks)
     EXPECT_EQ(r.bottom, 100);
     EXPECT_TRUE(isTopmost(window_));
     EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_THICKFRAME);
+    EXPECT_TRUE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);  // no taskbar button
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "VISTREL", &windowClass));
+    EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+    EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    EXPECT_NE(windowClass.hIcon, nullptr);
 
     EXPECT_TRUE(isChecked(IDM_ZOOM_2X));
     EXPECT_FALSE(isChecked(IDM_ZOOM_4X));
@@ -68,7 +77,8 @@ TEST_F(MainWindowTest, FirstRunPlacesAShownTopmostWindowWithTheDefaultMarks)
 
 TEST_F(MainWindowTest, RememberedSettingsSetTheMarksAndTheHotkeys)
 {
-    writeSettingsValue("ZoomLevel", REG_BINARY, littleEndian({2}));
+    // Values unlike those of a missing value (4X, Arrow), so that each one shows.
+    writeSettingsValue("ZoomLevel", REG_BINARY, littleEndian({1}));
     writeSettingsValue("CursorType", REG_BINARY, littleEndian({4}));
     writeSettingsValue("HighSampleRate", REG_BINARY, littleEndian({1}));
     writeSettingsValue("UpdateAlways", REG_BINARY, littleEndian({5}));  // any non-zero flag is set
@@ -84,8 +94,8 @@ TEST_F(MainWindowTest, RememberedSettingsSetTheMarksAndTheHotkeys)
     EXPECT_EQ(r.bottom, 230);
     EXPECT_FALSE(isTopmost(window_));
 
-    EXPECT_TRUE(isChecked(IDM_ZOOM_4X));
-    EXPECT_FALSE(isChecked(IDM_ZOOM_2X));
+    EXPECT_TRUE(isChecked(IDM_ZOOM_2X));
+    EXPECT_FALSE(isChecked(IDM_ZOOM_4X));
     EXPECT_TRUE(isChecked(IDM_CURSOR_XOR_CROSSHAIR));
     EXPECT_FALSE(isChecked(IDM_CURSOR_CROSSHAIR));
     EXPECT_TRUE(isChecked(IDM_HIGH_SAMPLE_RATE));
@@ -172,26 +182,32 @@ TEST_F(MainWindowTest, ShowAndHideRewriteTheMenuItem)
     EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
 }
 
-// Closes the popup menu once it shows, noting that it did.
-bool popupMenuSeen = false;
-void CALLBACK closePopupMenu(HWND, UINT, UINT_PTR timer, DWORD)
+// Closes the popup menu once it shows, noting where it showed, or after two seconds
+// whatever happened.
+RECT popupMenuRect{};
+int popupMenuTicks = 0;
+void CALLBACK closePopupMenu(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu)) {
-        popupMenuSeen = true;
+    HWND menu = FindWindowA("#32768", nullptr);
+    const bool shown = menu && IsWindowVisible(menu);
+    if (shown)
+        GetWindowRect(menu, &popupMenuRect);
+    if (shown || ++popupMenuTicks > 40)
         EndMenu();
-        KillTimer(nullptr, timer);
-    }
 }
 
 TEST_F(MainWindowTest, ARightClickOpensThePopupMenuAtTheClick)
 {
     ASSERT_TRUE(start());
-    popupMenuSeen = false;
+    popupMenuRect = {};
+    popupMenuTicks = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, closePopupMenu);
     // The menu's own modal loop runs inside this call and dispatches the timer.
-    EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(50, 50)), 0);
+    EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(250, 150)), 0);
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(popupMenuSeen);
+    EXPECT_EQ(popupMenuRect.left, 250);
+    EXPECT_EQ(popupMenuRect.top, 150);
+    EXPECT_GT(popupMenuRect.bottom, popupMenuRect.top);
 }
 
 TEST_F(MainWindowTest, TheClientAreaStaysAtLeast20PixelsInEachDimension)
@@ -233,9 +249,12 @@ TEST_F(MainWindowTest, HitTestsDragFromTheClientAreaAndLockTheToolbar)
     EXPECT_EQ(hit(200, 210), HTSYSMENU);
     Settings.AppBarMode = 0;
 
-    // Commands outside the table go to default processing.
-    EXPECT_EQ(SendMessageA(window_, WM_COMMAND, 40008, 0), 0);
-    EXPECT_TRUE(IsWindow(window_));
+    // Commands outside the table go to default processing and change nothing.
+    const SettingsRecord before = Settings;
+    for (UINT id : {40008u, 65535u, 40000u, 40018u})
+        SendMessageA(window_, WM_COMMAND, id, 0);
+    EXPECT_EQ(std::memcmp(&Settings, &before, sizeof before), 0);
+    EXPECT_TRUE(IsWindowVisible(window_));
 }
 
 } // namespace

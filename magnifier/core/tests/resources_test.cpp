@@ -69,10 +69,16 @@ TEST(VistrelResources, TheMenuTreeWithItsTextsAndIdentifiers)
 TEST(VistrelResources, OnlyTheNamedIconsExist)
 {
     HINSTANCE self = GetModuleHandleA(nullptr);
+    auto iconLoads = [self](LPCSTR name, int size) {
+        HANDLE icon = LoadImageA(self, name, IMAGE_ICON, size, size, 0);
+        if (icon)
+            DestroyIcon(static_cast<HICON>(icon));
+        return icon != nullptr;
+    };
     for (WORD id : {106, 107, 108})
-        EXPECT_NE(LoadImageA(self, MAKEINTRESOURCEA(id), IMAGE_ICON, 32, 32, 0), nullptr) << id;
-    EXPECT_NE(LoadImageA(self, "VISTREL", IMAGE_ICON, 16, 16, 0), nullptr);
-    EXPECT_NE(LoadImageA(self, "VSMALLBW", IMAGE_ICON, 0, 0, 0), nullptr);
+        EXPECT_TRUE(iconLoads(MAKEINTRESOURCEA(id), 32)) << id;
+    EXPECT_TRUE(iconLoads("VISTREL", 16));
+    EXPECT_TRUE(iconLoads("VSMALLBW", 0));
     // The lookups the program makes for None, Arrow and the class's small icon find nothing.
     EXPECT_EQ(LoadIconA(self, MAKEINTRESOURCEA(104)), nullptr);
     EXPECT_EQ(LoadIconA(self, MAKEINTRESOURCEA(105)), nullptr);

@@ -146,15 +146,25 @@ protected:
     }
 
     // The client area as the screen shows it. Wine hands a window's drawing to the X
-    // server when the thread next looks at its messages, or a little later.
-    Pixels shownClient()
+    // server when the thread next looks at its messages, or a little later: wait a
+    // moment, or until the picture is as awaited (at most 2 s).
+    Pixels shownClient(const std::function<bool(const Pixels&)>& awaited = nullptr)
     {
-        pumpMessages();
-        Sleep(50);
-        pumpMessages();
         POINT origin{0, 0};
         ClientToScreen(window_, &origin);
-        return screenPixels(origin.x, origin.y, clientWidth, clientHeight);
+        Pixels shown;
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            pumpMessages();
+            Sleep(50);
+            shown = screenPixels(origin.x, origin.y, clientWidth, clientHeight);
+            if (!awaited || awaited(shown))
+                break;
+        }
+        return shown;
+    }
+    Pixels shownClientOnce(const Pixels& picture)
+    {
+        return shownClient([&](const Pixels& shown) { return shown == picture; });
     }
 
     PatternWindow pattern_;
@@ -245,26 +255,27 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
 
-    auto shown = [&] { return shownClient(); };
     Settings.UpdateAlways = 1;
     SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0);
-    EXPECT_EQ(shown(), wanted);
+    EXPECT_EQ(shownClientOnce(wanted), wanted);
 
     // The cursor at rest: the background the repaint left stays until it moves.
     Settings.UpdateAlways = 0;
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
-    const Pixels background = shown();
-    EXPECT_NE(background, wanted);
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const Pixels background(wanted.size(),
+                            GetRValue(window) << 16 | GetGValue(window) << 8 | GetBValue(window));
+    EXPECT_EQ(shownClientOnce(background), background);
     SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0);
-    EXPECT_EQ(shown(), background);
+    EXPECT_EQ(shownClient(), background);
     SetCursorPos(cursor.x, cursor.y + 1);
     SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0);
     EXPECT_EQ(lastCursorPos.y, cursor.y + 1);
-    EXPECT_NE(shown(), background);
+    EXPECT_NE(shownClient([&](const Pixels& shown) { return shown != background; }), background);
     SetCursorPos(cursor.x, cursor.y);
     SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0);
-    EXPECT_EQ(shown(), wanted);
+    EXPECT_EQ(shownClientOnce(wanted), wanted);
 
     // Other timers draw nothing; a hidden window neither.
     Settings.UpdateAlways = 0;
@@ -293,7 +304,7 @@ TEST_F(ViewRenderTest, TheFreezeHotkeyHoldsTheSnapshotUntilPressedAgain)
     EXPECT_EQ(lastCursorPos.x, cursor.x);
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
-    EXPECT_EQ(shownClient(), picture);
+    EXPECT_EQ(shownClientOnce(picture), picture);
 
     // Released: the snapshot stays as it was and the live view resumes.
     SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, MAKELPARAM(MOD_ALT, VK_F12));

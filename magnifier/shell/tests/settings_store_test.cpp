@@ -72,7 +72,7 @@ TEST_F(SettingsStoreTest, ShortLongAndDwordValues)
     // Shorter than the field: only the leading bytes change.
     Settings.WindowPosition = {1, 2, 300, 400};
     writeSettingsValue("WindowPosition", REG_BINARY, littleEndian({40, 50}));
-    writeSettingsValue("ZoomLevel", REG_DWORD, littleEndian({2}));
+    writeSettingsValue("ZoomLevel", REG_DWORD, littleEndian({1}));  // 2 would be the default
     writeSettingsValue("CursorType", REG_BINARY, {4});
     writeSettingsValue("AllwaysOnTop", REG_BINARY, littleEndian({0, 0}));  // too long
     loadSettings();
@@ -80,7 +80,7 @@ TEST_F(SettingsStoreTest, ShortLongAndDwordValues)
     EXPECT_EQ(Settings.WindowPosition.top, 50);
     EXPECT_EQ(Settings.WindowPosition.right, 300);
     EXPECT_EQ(Settings.WindowPosition.bottom, 400);
-    EXPECT_EQ(Settings.ZoomLevel, 2);
+    EXPECT_EQ(Settings.ZoomLevel, 1);
     EXPECT_EQ(Settings.CursorType, 4);
     EXPECT_EQ(Settings.AllwaysOnTop, 1);
 

@@ -12,12 +12,14 @@
 
 namespace {
 
+constexpr const wchar_t* testsKeyPath = L"Software\\VistrelTests";
+
 std::wstring uniqueKeyPath()
 {
     static std::atomic<int> counter{0};
     LARGE_INTEGER now{};
     QueryPerformanceCounter(&now);
-    return L"Software\\VistrelTests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+    return std::wstring(testsKeyPath) + L"\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
            std::to_wstring(now.QuadPart) + L"-" + std::to_wstring(counter++);
 }
 
@@ -69,6 +71,8 @@ RedirectedRegistry::~RedirectedRegistry()
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegCloseKey(key_);
     RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+    // Fails while another test's key is still there, which is as it should be.
+    RegDeleteKeyW(HKEY_CURRENT_USER, testsKeyPath);
 }
 
 void createEmptySettingsKey()
