@@ -8,18 +8,6 @@
 
 namespace {
 
-template <typename Found>
-auto pollUntil(std::chrono::milliseconds timeout, Found found)
-{
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        auto result = found();
-        if (result || std::chrono::steady_clock::now() >= deadline)
-            return result;
-        std::this_thread::sleep_for(20ms);
-    }
-}
-
 struct WindowSearch {
     DWORD processId;
     const std::wstring* windowClass;

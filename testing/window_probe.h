@@ -7,9 +7,24 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace std::chrono_literals;
+
+// Asks found() every 20 ms until its answer is true-ish or the time is up, and
+// returns the last answer.
+template <typename Found>
+auto pollUntil(std::chrono::milliseconds timeout, Found found)
+{
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        auto result = found();
+        if (result || std::chrono::steady_clock::now() >= deadline)
+            return result;
+        std::this_thread::sleep_for(20ms);
+    }
+}
 
 class ChildProcess {
 public:

@@ -12,11 +12,6 @@
 
 namespace {
 
-void checkItem(UINT command, std::int32_t flag)
-{
-    CheckMenuItem(mainMenu, command, MF_BYCOMMAND | (flag ? MF_CHECKED : MF_UNCHECKED));
-}
-
 std::int32_t toggled(std::int32_t flag)
 {
     return flag ? 0 : 1;
@@ -42,7 +37,7 @@ void toggleAlwaysOnTop(HWND mainWindow)
     if (Settings.AppBarMode)
         return;
     Settings.AllwaysOnTop = toggled(Settings.AllwaysOnTop);
-    checkItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
     SetWindowPos(mainWindow, Settings.AllwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -52,7 +47,7 @@ void toggleHighSampleRate(HWND mainWindow)
     Settings.HighSampleRate = toggled(Settings.HighSampleRate);
     KillTimer(mainWindow, VIEW_TIMER_ID);
     SetTimer(mainWindow, VIEW_TIMER_ID, Settings.HighSampleRate ? 50 : 200, nullptr);
-    checkItem(IDM_HIGH_SAMPLE_RATE, Settings.HighSampleRate);
+    checkMenuItem(IDM_HIGH_SAMPLE_RATE, Settings.HighSampleRate != 0);
 }
 
 void setCursorIndicator(UINT command)
@@ -70,7 +65,7 @@ void toggleHotKeys(HWND mainWindow)
         disableHotKeys(mainWindow);
     else
         enableHotKeys(mainWindow);
-    checkItem(IDM_HOTKEYS, Settings.HotKeys);
+    checkMenuItem(IDM_HOTKEYS, Settings.HotKeys != 0);
 }
 
 } // namespace
@@ -97,7 +92,7 @@ bool runMenuCommand(HWND mainWindow, UINT command)
     case IDM_CURSOR_XOR_CROSSHAIR: setCursorIndicator(command); return true;
     case IDM_UPDATE_ALWAYS:
         Settings.UpdateAlways = toggled(Settings.UpdateAlways);
-        checkItem(IDM_UPDATE_ALWAYS, Settings.UpdateAlways);
+        checkMenuItem(IDM_UPDATE_ALWAYS, Settings.UpdateAlways != 0);
         return true;
     case IDM_SHOW_HIDE:            toggleVisibility(mainWindow); return true;
     case IDM_HOTKEYS:              toggleHotKeys(mainWindow); return true;

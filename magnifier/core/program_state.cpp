@@ -11,3 +11,8 @@ HMENU settingsMenu()
 {
     return mainMenu ? GetSubMenu(mainMenu, 1) : nullptr;
 }
+
+void checkMenuItem(UINT command, bool checked)
+{
+    CheckMenuItem(mainMenu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}

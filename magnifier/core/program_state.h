@@ -10,3 +10,5 @@ extern HICON indicatorIcon;   // the image of the last Crosshair-type indicator 
 
 // The popup menu ("&Settings") of mainMenu, or null when the menu did not load.
 HMENU settingsMenu();
+// Puts or removes the check mark of a command of mainMenu.
+void checkMenuItem(UINT command, bool checked);

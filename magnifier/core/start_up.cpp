@@ -42,13 +42,10 @@ void setMenuMarks()
                        MF_BYCOMMAND);
     CheckMenuRadioItem(mainMenu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + Settings.CursorType,
                        MF_BYCOMMAND);
-    auto check = [](UINT command, std::int32_t flag) {
-        CheckMenuItem(mainMenu, command, MF_BYCOMMAND | (flag ? MF_CHECKED : MF_UNCHECKED));
-    };
-    check(IDM_HIGH_SAMPLE_RATE, Settings.HighSampleRate);
-    check(IDM_UPDATE_ALWAYS, Settings.UpdateAlways);
-    check(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop);
-    check(IDM_HOTKEYS, Settings.HotKeys);
+    checkMenuItem(IDM_HIGH_SAMPLE_RATE, Settings.HighSampleRate != 0);
+    checkMenuItem(IDM_UPDATE_ALWAYS, Settings.UpdateAlways != 0);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
+    checkMenuItem(IDM_HOTKEYS, Settings.HotKeys != 0);
 }
 
 } // namespace

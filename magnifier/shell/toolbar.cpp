@@ -17,20 +17,15 @@ void moveWindowTo(HWND window, const RECT& r)
     MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-void checkItem(UINT command, bool checked)
-{
-    CheckMenuItem(mainMenu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 void leaveToolbarMode(HWND mainWindow)
 {
     Settings.AppBarMode = 0;
     if (IsWindowVisible(mainWindow))
         SHAppBarMessage(ABM_REMOVE, &appBarData);
-    checkItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
     const ScreenRectangle& r = Settings.WindowPosition;
     moveWindowTo(mainWindow, RECT{r.left, r.top, r.right, r.bottom});
-    checkItem(IDM_TOOLBAR_MODE, false);
+    checkMenuItem(IDM_TOOLBAR_MODE, false);
 }
 
 void enterToolbarMode(HWND mainWindow)
@@ -54,8 +49,8 @@ void enterToolbarMode(HWND mainWindow)
     if (appBarData.hWnd)
         moveWindowTo(appBarData.hWnd, appBarData.rc);
     Settings.AppBarMode = 1;
-    checkItem(IDM_ALWAYS_ON_TOP, true);
-    checkItem(IDM_TOOLBAR_MODE, true);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, true);
+    checkMenuItem(IDM_TOOLBAR_MODE, true);
 }
 
 } // namespace

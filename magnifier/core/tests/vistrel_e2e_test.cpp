@@ -1,5 +1,6 @@
 // The real Vistrel.exe, started and ended the way a user would: its settings after
 // Exit, and a second start that hands over to the running instance.
+#include "settings_values.h"
 #include "window_probe.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr const char* makerKey = "Software\\Quorix Inc.";
-constexpr const char* settingsKey = "Software\\Quorix Inc.\\Vistrel";
 constexpr UINT IDM_EXIT = 40001, IDM_ZOOM_4X = 40004, IDM_UPDATE_ALWAYS = 40014;
 
 std::filesystem::path vistrelExe()
@@ -34,46 +34,18 @@ std::vector<std::pair<HWND, DWORD>> vistrelWindows()
 
 HWND waitForVistrelWindow(DWORD processId, std::chrono::milliseconds timeout = 20s)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
+    return pollUntil(timeout, [&]() -> HWND {
         for (auto [window, owner] : vistrelWindows())
             if (owner == processId)
                 return window;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return nullptr;
-        std::this_thread::sleep_for(20ms);
-    }
+        return nullptr;
+    });
 }
 
 template <typename Condition>
 bool becomesTrue(Condition condition, std::chrono::milliseconds timeout = 10s)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
-
-std::vector<std::uint8_t> savedValue(const char* name, DWORD* type)
-{
-    std::vector<std::uint8_t> bytes(64);
-    DWORD size = static_cast<DWORD>(bytes.size());
-    if (RegGetValueA(HKEY_CURRENT_USER, settingsKey, name, RRF_RT_ANY, type, bytes.data(), &size) != ERROR_SUCCESS)
-        return {};
-    bytes.resize(size);
-    return bytes;
-}
-
-std::vector<std::uint8_t> littleEndian(std::initializer_list<std::int32_t> values)
-{
-    std::vector<std::uint8_t> bytes;
-    for (std::int32_t v : values)
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> shift));
-    return bytes;
+    return pollUntil(timeout, [&] { return static_cast<bool>(condition()); });
 }
 
 bool keyExists(const char* path)
@@ -93,13 +65,13 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(vistrelExe().empty()) << "VISTREL_EXE is not set";
-        ASSERT_FALSE(keyExists(settingsKey)) << "this Wine prefix holds Vistrel settings";
+        ASSERT_FALSE(keyExists(settingsKeyPath)) << "this Wine prefix holds Vistrel settings";
         ASSERT_TRUE(vistrelWindows().empty()) << "a Vistrel is already running on this display";
         makerKeyExisted_ = keyExists(makerKey);
     }
     void TearDown() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, settingsKey);
+        RegDeleteTreeA(HKEY_CURRENT_USER, settingsKeyPath);
         if (!makerKeyExisted_)
             RegDeleteKeyA(HKEY_CURRENT_USER, makerKey);
     }
@@ -138,7 +110,7 @@ TEST_F(VistrelE2eTest, ExitSavesTheEightValuesOfTheSessionJustEnded)
     };
     for (const auto& [name, bytes] : expected) {
         DWORD type = 0;
-        EXPECT_EQ(savedValue(name, &type), bytes) << name;
+        EXPECT_EQ(readSettingsValue(name, &type), bytes) << name;
         EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY)) << name;
     }
 

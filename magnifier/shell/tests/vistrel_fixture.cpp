@@ -94,29 +94,6 @@ void writeSettingsValue(const char* name, DWORD type, const std::vector<std::uin
     RegCloseKey(key);
 }
 
-std::vector<std::uint8_t> readSettingsValue(const char* name, DWORD* type)
-{
-    std::vector<std::uint8_t> bytes(64);
-    DWORD size = static_cast<DWORD>(bytes.size());
-    DWORD storedType = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, settingsKeyPath, name, RRF_RT_ANY, &storedType, bytes.data(), &size) !=
-        ERROR_SUCCESS)
-        return {};
-    bytes.resize(size);
-    if (type)
-        *type = storedType;
-    return bytes;
-}
-
-std::vector<std::uint8_t> littleEndian(std::initializer_list<std::int32_t> values)
-{
-    std::vector<std::uint8_t> bytes;
-    for (std::int32_t v : values)
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> shift));
-    return bytes;
-}
-
 void VistrelTest::SetUp()
 {
     static const bool registered = registerMainWindowClass(GetModuleHandleA(nullptr));

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings_values.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,10 +28,7 @@ private:
 
 // Raw access to the settings key, as another program would see it.
 void writeSettingsValue(const char* name, DWORD type, const std::vector<std::uint8_t>& bytes);
-std::vector<std::uint8_t> readSettingsValue(const char* name, DWORD* type = nullptr);
 void createEmptySettingsKey();
-
-std::vector<std::uint8_t> littleEndian(std::initializer_list<std::int32_t> values);
 
 class VistrelTest : public testing::Test {
 protected:
