@@ -3,11 +3,13 @@
 // next frame shows the change.
 #include "commands.h"
 
+#include "about_box.h"
 #include "hotkeys.h"
 #include "identifiers.h"
 #include "program_state.h"
 #include "settings.h"
 #include "toolbar.h"
+#include "tray_icon.h"
 #include "view.h"
 
 namespace {
@@ -22,6 +24,7 @@ void exitProgram(HWND mainWindow)
     // AppBarMode stays set, so that the next start docks again.
     if (Settings.AppBarMode)
         SHAppBarMessage(ABM_REMOVE, &appBarData);
+    removeTrayIcon(mainWindow);
     DestroyWindow(mainWindow);
 }
 
@@ -79,7 +82,7 @@ bool runMenuCommand(HWND mainWindow, UINT command)
 {
     switch (command) {
     case IDM_EXIT:                 exitProgram(mainWindow); return true;
-    case IDM_ABOUT:                return true;  // no About box in this build yet
+    case IDM_ABOUT:                showAboutBox(mainWindow); return true;
     case IDM_ZOOM_2X:
     case IDM_ZOOM_4X:              setZoom(command); return true;
     case IDM_ALWAYS_ON_TOP:        toggleAlwaysOnTop(mainWindow); return true;

@@ -5,22 +5,31 @@
 
 #include "commands.h"
 #include "hotkeys.h"
+#include "packed_dib.h"
 #include "identifiers.h"
 #include "program_state.h"
 #include "settings.h"
 #include "settings_store.h"
 #include "single_instance.h"
 #include "toolbar.h"
+#include "tray_icon.h"
 #include "view.h"
 
 namespace {
 
 constexpr int minimumClientSize = 20;
 
+// Set when a tray double click has been handled; read by the single-click handler
+// after its wait.
+bool trayDoubleClicked = false;
+
 LRESULT onDestroy(HWND window)
 {
     // Saved first, so that HotKeys is stored before disableHotKeys clears it.
     saveSettings(window);
+    // Exit has removed the tray icon already; any other end must not leave a dead one.
+    if (trayIconAdded())
+        removeTrayIcon(window);
     if (Settings.AppBarMode)
         SHAppBarMessage(ABM_REMOVE, &appBarData);
     KillTimer(window, VIEW_TIMER_ID);
@@ -85,6 +94,17 @@ void showPopupMenu(HWND window, int x, int y, bool beepWhenMissing)
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, window, nullptr);
 }
 
+void showTrayMenu(HWND window)
+{
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // Without the foreground, a menu opened from the tray would not close when the
+    // user clicks elsewhere; the posted message lets it close on the next click.
+    SetForegroundWindow(window);
+    showPopupMenu(window, cursor.x, cursor.y, false);
+    PostMessageA(window, WM_NULL, 0, 0);
+}
+
 LRESULT onNonClientRightButtonDown(HWND window, LPARAM lParam)
 {
     showPopupMenu(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), true);
@@ -105,6 +125,29 @@ LRESULT onTimer(HWND window, WPARAM timerId)
     return 0;
 }
 
+void copyViewToClipboard(HWND window)
+{
+    // Frozen, the picture on show is copied and stays; live, a fresh frame is
+    // rendered for the copy and not kept.
+    const bool live = !viewFrozen;
+    if (live)
+        renderView(window, true);
+    HGLOBAL picture = bitmapToPackedDib(snapshotBitmap, BI_RGB, 0, nullptr);
+    if (live)
+        deleteSnapshot();
+    if (!picture)
+        return;
+    // The clipboard owns the block once it has taken it; one it refused is ours.
+    if (OpenClipboard(window)) {
+        EmptyClipboard();
+        if (SetClipboardData(CF_DIB, picture))
+            picture = nullptr;
+        CloseClipboard();
+    }
+    if (picture)
+        GlobalFree(picture);
+}
+
 LRESULT onHotKey(HWND window, WPARAM hotKeyId)
 {
     switch (hotKeyId) {
@@ -115,16 +158,46 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
         viewFrozen = !viewFrozen;
         break;
     case HOTKEY_COPY:
-        break;  // copying to the clipboard is not part of this build yet
+        copyViewToClipboard(window);
+        break;
     default:
         break;
     }
     return 0;
 }
 
-LRESULT onTrayNotify(HWND, LPARAM)
+void onTraySingleClick(HWND window)
 {
-    return 0;  // there is no tray icon in this build yet
+    // A single click may be the first half of a double click: wait for that long,
+    // and let a double click sent meanwhile be handled before looking.
+    trayDoubleClicked = false;
+    Sleep(GetDoubleClickTime());
+    MSG pending;
+    PeekMessageA(&pending, window, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
+    if (trayDoubleClicked)
+        return;
+    if (!Settings.AllwaysOnTop)
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    showTrayMenu(window);
+}
+
+LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        onTraySingleClick(window);
+        break;
+    case WM_LBUTTONDBLCLK:
+        trayDoubleClicked = true;
+        toggleVisibility(window);
+        break;
+    case WM_RBUTTONDOWN:
+        showTrayMenu(window);
+        break;
+    default:
+        break;
+    }
+    return 0;
 }
 
 LRESULT onShowInstance(HWND window)
@@ -154,6 +227,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     default:
         if (message != 0 && message == showInstanceMessage())
             return onShowInstance(window);
+        if (message != 0 && message == taskbarCreatedMessage()) {
+            restoreTrayIcon(window);
+            return 0;
+        }
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -11,6 +11,7 @@
 #include "settings_store.h"
 #include "single_instance.h"
 #include "toolbar.h"
+#include "tray_icon.h"
 #include "view.h"
 
 bool registerMainWindowClass(HINSTANCE instance)
@@ -60,6 +61,8 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
         return false;
     // A second start of lower integrity (this one elevated) may still ask it to show.
     ChangeWindowMessageFilterEx(window, showInstanceMessage(), MSGFLT_ALLOW, nullptr);
+    // Nor would the shell's news that it has restarted reach an elevated instance.
+    ChangeWindowMessageFilterEx(window, taskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 
     loadSettings();
     const ScreenRectangle& r = Settings.WindowPosition;
@@ -72,6 +75,7 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
     if (shown)
         ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
+    addTrayIcon(window);
 
     SetTimer(window, VIEW_TIMER_ID, Settings.HighSampleRate ? 50 : 200, nullptr);
     mainMenu = LoadMenuA(instance, "VISTREL");
@@ -80,6 +84,7 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
     SetMenuDefaultItem(settingsMenu(), IDM_SHOW_HIDE, FALSE);
     if (!shown)
         setShowHideText("&Show");
+    updateTrayIcon(window);
 
     if (Settings.AppBarMode) {
         Settings.AppBarMode = 0;

@@ -5,6 +5,7 @@
 #include "identifiers.h"
 #include "program_state.h"
 #include "settings.h"
+#include "tray_icon.h"
 
 APPBARDATA appBarData{};
 // The shell's record as the 32-bit program passes it.
@@ -80,6 +81,7 @@ void toggleVisibility(HWND mainWindow)
         }
     }
     setShowHideText(itemText);
+    updateTrayIcon(mainWindow);
 }
 
 void setShowHideText(const char* text)

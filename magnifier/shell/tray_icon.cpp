@@ -1,0 +1,89 @@
+// The records follow the shell's first form of NOTIFYICONDATA, which every Windows
+// understands; a fresh one is built for every call.
+#include "tray_icon.h"
+
+#include "identifiers.h"
+#include "program_state.h"
+
+HICON trayIconColor = nullptr;
+HICON trayIconMono = nullptr;
+BOOL(WINAPI* shellNotifyIcon)(DWORD, PNOTIFYICONDATAA) = Shell_NotifyIconA;
+
+// The record's first form as the 32-bit program passes it.
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
+
+namespace {
+
+constexpr int tipLength = 64;  // with the terminator
+bool added = false;
+
+NOTIFYICONDATAA iconRecord(HWND mainWindow)
+{
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = mainWindow;
+    data.uID = 0;
+    return data;
+}
+
+void notifyAdd(HWND mainWindow)
+{
+    NOTIFYICONDATAA data = iconRecord(mainWindow);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_TRAYNOTIFY;
+    data.hIcon = trayIconMono;
+    lstrcpynA(data.szTip, "Vistrel", tipLength);
+    shellNotifyIcon(NIM_ADD, &data);
+    added = true;
+}
+
+} // namespace
+
+void addTrayIcon(HWND mainWindow)
+{
+    trayIconMono = static_cast<HICON>(LoadImageA(appInstance, "VSMALLBW", IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    trayIconColor = static_cast<HICON>(LoadImageA(appInstance, "VISTREL", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    notifyAdd(mainWindow);
+}
+
+void updateTrayIcon(HWND mainWindow)
+{
+    const bool shown = IsWindowVisible(mainWindow);
+    NOTIFYICONDATAA data = iconRecord(mainWindow);
+    data.uFlags = NIF_ICON | NIF_TIP;
+    data.hIcon = shown ? trayIconColor : trayIconMono;
+    lstrcpynA(data.szTip, shown ? "Hide Vistrel" : "Show Vistrel", tipLength);
+    shellNotifyIcon(NIM_MODIFY, &data);
+}
+
+BOOL removeTrayIcon(HWND mainWindow)
+{
+    NOTIFYICONDATAA data = iconRecord(mainWindow);
+    const BOOL removed = shellNotifyIcon(NIM_DELETE, &data);
+    added = false;
+    if (trayIconColor)
+        DestroyIcon(trayIconColor);
+    if (trayIconMono)
+        DestroyIcon(trayIconMono);
+    trayIconColor = trayIconMono = nullptr;
+    return removed;
+}
+
+bool trayIconAdded()
+{
+    return added;
+}
+
+void restoreTrayIcon(HWND mainWindow)
+{
+    if (!added)
+        return;
+    notifyAdd(mainWindow);
+    updateTrayIcon(mainWindow);
+}
+
+UINT taskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
