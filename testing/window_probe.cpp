@@ -65,6 +65,11 @@ DWORD ChildProcess::waitForExit(std::chrono::milliseconds timeout)
     return code;
 }
 
+bool ChildProcess::waitUntilIdle(std::chrono::milliseconds timeout)
+{
+    return WaitForInputIdle(info_.hProcess, static_cast<DWORD>(timeout.count())) == 0;
+}
+
 HWND waitForWindow(DWORD processId, const std::wstring& windowClass, const std::wstring& caption,
                    std::chrono::milliseconds timeout)
 {

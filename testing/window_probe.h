@@ -39,6 +39,9 @@ public:
     DWORD id() const { return info_.dwProcessId; }
     // The exit code, or STILL_ACTIVE when the program did not end in time.
     DWORD waitForExit(std::chrono::milliseconds timeout = 20s);
+    // Waits until the program has finished starting and waits for input in its
+    // message loop; false when it did not get there in time.
+    bool waitUntilIdle(std::chrono::milliseconds timeout = 20s);
 
 private:
     PROCESS_INFORMATION info_{};

@@ -1,5 +1,7 @@
 // Frames of the magnified view over a known picture on the screen, compared pixel for
-// pixel at 2X and 4X with each indicator at the marker point; the frozen view.
+// pixel at 2X and 4X with each indicator at the marker point; the frozen view and the
+// picture the copy hotkey puts on the clipboard.
+#include "dib_pixels.h"
 #include "vistrel_fixture.h"
 
 #include "identifiers.h"
@@ -313,6 +315,39 @@ TEST_F(ViewRenderTest, TheFreezeHotkeyHoldsTheSnapshotUntilPressedAgain)
     EXPECT_EQ(bitmapPixels(frozen, clientWidth, clientHeight), picture);
     SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0);
     EXPECT_EQ(lastCursorPos.x, cursor.x + 30);
+}
+
+void emptyClipboard()
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+TEST_F(ViewRenderTest, TheCopyHotkeyPutsTheViewOnTheClipboardFrozenOrLive)
+{
+    // Live (and hidden): a fresh frame of the client size is copied and not kept.
+    const Pixels live = snapshot(1, 2);
+    deleteSnapshot();
+    emptyClipboard();
+    EXPECT_EQ(SendMessageA(window_, WM_HOTKEY, HOTKEY_COPY, MAKELPARAM(MOD_ALT, VK_F11)), 0);
+    EXPECT_EQ(snapshotBitmap, nullptr);
+    const DibPicture copied = clipboardDib();
+    EXPECT_EQ(copied.header.biWidth, clientWidth);
+    EXPECT_EQ(copied.header.biHeight, clientHeight);
+    EXPECT_EQ(copied.header.biBitCount, 24);  // the deep screen of the test display
+    EXPECT_EQ(copied.tableBytes, 0u);
+    EXPECT_EQ(copied.pixels, live);
+
+    // Frozen: the frozen picture is copied, wherever the cursor has gone, and stays.
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, MAKELPARAM(MOD_ALT, VK_F12));
+    const HBITMAP frozen = snapshotBitmap;
+    SetCursorPos(cursor.x + 30, cursor.y + 20);
+    emptyClipboard();
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_COPY, MAKELPARAM(MOD_ALT, VK_F11));
+    EXPECT_TRUE(viewFrozen);
+    EXPECT_EQ(snapshotBitmap, frozen);
+    EXPECT_EQ(clipboardDib().pixels, live);
 }
 
 } // namespace

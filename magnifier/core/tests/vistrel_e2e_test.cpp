@@ -1,5 +1,7 @@
 // The real Vistrel.exe, started and ended the way a user would: its settings after
-// Exit, and a second start that hands over to the running instance.
+// Exit, a second start that hands over to the running instance, the copy hotkey
+// pressed in another program, and a toolbar that docks again at the next start.
+#include "dib_pixels.h"
 #include "settings_values.h"
 #include "window_probe.h"
 
@@ -12,7 +14,8 @@
 namespace {
 
 constexpr const char* makerKey = "Software\\Quorix Inc.";
-constexpr UINT IDM_EXIT = 40001, IDM_ZOOM_4X = 40004, IDM_UPDATE_ALWAYS = 40014;
+constexpr UINT IDM_EXIT = 40001, IDM_ZOOM_4X = 40004, IDM_TOOLBAR_MODE = 40006, IDM_UPDATE_ALWAYS = 40014,
+               IDM_HOTKEYS = 40016;
 
 std::filesystem::path vistrelExe()
 {
@@ -180,6 +183,88 @@ TEST_F(VistrelE2eTest, StartsAtTheSameMomentLeaveOneInstance)
     EXPECT_EQ(vistrelWindows().size(), 1u);
     PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
     EXPECT_EQ(running->waitForExit(), 0u);
+}
+
+// Alt+F11 as the keyboard sends it, to whichever program has the focus.
+void pressAltF11()
+{
+    INPUT keys[4] = {};
+    const WORD sequence[4] = {VK_MENU, VK_F11, VK_F11, VK_MENU};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+}
+
+void emptyClipboard()
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewWhileTheHotkeysAreOn)
+{
+    ChildProcess vistrel = startVistrel(SW_SHOWNORMAL);
+    HWND window = waitForVistrelWindow(vistrel.id());
+    ASSERT_NE(window, nullptr);
+    // Commands sent while the window is still being prepared would race the start-up.
+    ASSERT_TRUE(vistrel.waitUntilIdle());
+    SetWindowPos(window, nullptr, 300, 200, 173, 91, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(window, WM_COMMAND, IDM_HOTKEYS, 0);
+    RECT client{};
+    GetClientRect(window, &client);
+
+    emptyClipboard();
+    pressAltF11();
+    // This process stays alive while reading: the clipboard outlives its owner only
+    // as long as some Wine program runs.
+    ASSERT_TRUE(becomesTrue([] { return IsClipboardFormatAvailable(CF_DIB) != 0; }));
+    const DibPicture picture = clipboardDib();
+    EXPECT_EQ(picture.header.biWidth, client.right);
+    EXPECT_EQ(picture.header.biHeight, client.bottom);
+    EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(client.right) * client.bottom);
+
+    // Switched off, the keys no longer reach Vistrel.
+    SendMessageA(window, WM_COMMAND, IDM_HOTKEYS, 0);
+    emptyClipboard();
+    pressAltF11();
+    std::this_thread::sleep_for(700ms);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
+
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(vistrel.waitForExit(), 0u);
+}
+
+TEST_F(VistrelE2eTest, ExitInToolbarModeDocksAgainAtTheNextStart)
+{
+    const LONG screenWidth = GetSystemMetrics(SM_CXSCREEN), barHeight = GetSystemMetrics(SM_CYSCREEN) / 8;
+    auto isDocked = [&](HWND window) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        return r.left == 0 && r.top == 0 && r.right == screenWidth && r.bottom == barHeight;
+    };
+    ChildProcess vistrel = startVistrel(SW_SHOWNORMAL);
+    HWND window = waitForVistrelWindow(vistrel.id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(vistrel.waitUntilIdle());
+    SetWindowPos(window, nullptr, 210, 160, 300, 150, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(window, WM_COMMAND, IDM_TOOLBAR_MODE, 0);
+    EXPECT_TRUE(isDocked(window));
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    ASSERT_EQ(vistrel.waitForExit(), 0u);
+    EXPECT_EQ(readSettingsValue("AppBarMode"), littleEndian({1}));
+    EXPECT_EQ(readSettingsValue("WindowPosition"), littleEndian({210, 160, 510, 310}));
+
+    ChildProcess again = startVistrel(SW_SHOWNORMAL);
+    window = waitForVistrelWindow(again.id());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(becomesTrue([&] { return isDocked(window); }));
+    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(again.waitForExit(), 0u);
+    EXPECT_EQ(readSettingsValue("AppBarMode"), littleEndian({1}));
 }
 
 } // namespace
