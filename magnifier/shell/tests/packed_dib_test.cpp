@@ -129,19 +129,4 @@ TEST(PackedDib, ANullBitmapGivesNoBlock)
     EXPECT_EQ(bitmapToPackedDib(nullptr, BI_RGB, 0, nullptr), nullptr);
 }
 
-TEST(PackedDib, ARequestedDepthOverridesTheBitmapsOwn)
-{
-    // A 32-bit picture asked for at 8 bits: 256 colours through the default palette.
-    SourceBitmap source;
-    makeDibSection(source, 32);
-    HGLOBAL block = bitmapToPackedDib(source.bitmap, BI_RGB, 8, nullptr);
-    ASSERT_NE(block, nullptr);
-    const DibPicture picture = readPackedDib(GlobalLock(block), GlobalSize(block));
-    GlobalUnlock(block);
-    GlobalFree(block);
-    EXPECT_EQ(picture.header.biBitCount, 8);
-    EXPECT_EQ(picture.rowBytes, 104u);
-    EXPECT_EQ(picture.pixels.size(), source.colours.size());
-}
-
 } // namespace
