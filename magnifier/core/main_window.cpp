@@ -5,8 +5,8 @@
 
 #include "commands.h"
 #include "hotkeys.h"
-#include "packed_dib.h"
 #include "identifiers.h"
+#include "packed_dib.h"
 #include "program_state.h"
 #include "settings.h"
 #include "settings_store.h"

@@ -4,7 +4,6 @@
 #include "os_version_line.h"
 #include "program_state.h"
 
-
 namespace {
 
 HFONT aboutFontLarge = nullptr;

@@ -33,6 +33,8 @@ void notifyAdd(HWND mainWindow)
     data.uCallbackMessage = WM_TRAYNOTIFY;
     data.hIcon = trayIconMono;
     lstrcpynA(data.szTip, "Vistrel", tipLength);
+    // Wanted even when the shell refused it: a shell that starts later announces
+    // itself, and the icon is added then.
     shellNotifyIcon(NIM_ADD, &data);
     added = true;
 }

@@ -14,7 +14,7 @@ void addTrayIcon(HWND mainWindow);
 void updateTrayIcon(HWND mainWindow);
 // Deletes the icon and frees both images; the shell's success flag.
 BOOL removeTrayIcon(HWND mainWindow);
-// Whether the icon has been added and not removed since.
+// Whether the icon has been added (or tried) and not removed since.
 bool trayIconAdded();
 // Adds the icon again after the shell has restarted and lost it.
 void restoreTrayIcon(HWND mainWindow);

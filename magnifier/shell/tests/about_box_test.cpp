@@ -78,9 +78,14 @@ SeenDialog readAndClose(HWND mainWindow, DWORD uiThread, CloseBy way)
         }
     }
 
-    // Asked for again while open: the box comes forward, no second one opens.
-    SendMessageA(mainWindow, WM_COMMAND, IDM_ABOUT, 0);
+    // Asked for again while open: the box comes forward, no second one opens. (Were
+    // one to open, its modal loop would hold the call: hence the time limit.)
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(mainWindow, WM_COMMAND, IDM_ABOUT, 0, SMTO_NORMAL, 2000, &result);
     seen.dialogsAfterSecondOpen = openDialogs();
+    for (HWND extra = nullptr; (extra = FindWindowExA(nullptr, extra, "#32770", nullptr));)
+        if (extra != dialog && GetWindowThreadProcessId(extra, nullptr) == uiThread)
+            PostMessageA(extra, WM_COMMAND, IDOK, 0);
 
     switch (way) {
     case CloseBy::Escape:
