@@ -70,6 +70,18 @@ bool ChildProcess::waitUntilIdle(std::chrono::milliseconds timeout)
     return WaitForInputIdle(info_.hProcess, static_cast<DWORD>(timeout.count())) == 0;
 }
 
+void pressAltWith(WORD virtualKey)
+{
+    const WORD sequence[4] = {VK_MENU, virtualKey, virtualKey, VK_MENU};
+    INPUT keys[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = sequence[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+}
+
 HWND waitForWindow(DWORD processId, const std::wstring& windowClass, const std::wstring& caption,
                    std::chrono::milliseconds timeout)
 {

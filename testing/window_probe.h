@@ -54,6 +54,10 @@ HWND waitForWindow(DWORD processId, const std::wstring& windowClass, const std::
 // Waits until the window is gone; false when it was still there after the timeout.
 bool waitForWindowGone(HWND window, std::chrono::milliseconds timeout = 20s);
 
+// Alt together with a key, as the keyboard sends it, to whichever program has the
+// focus (or holds the combination as a hotkey).
+void pressAltWith(WORD virtualKey);
+
 std::wstring windowText(HWND window);
 std::wstring className(HWND window);
 std::vector<HWND> childWindows(HWND parent);

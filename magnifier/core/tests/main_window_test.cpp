@@ -19,23 +19,6 @@ bool isTopmost(HWND window)
     return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-bool hotKeyIsTaken(UINT virtualKey)
-{
-    // A second registration of keys already held fails.
-    if (RegisterHotKey(nullptr, 0x1234, MOD_ALT, virtualKey)) {
-        UnregisterHotKey(nullptr, 0x1234);
-        return false;
-    }
-    return true;
-}
-
-RECT windowRect(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 RECT clientRect(HWND window)
 {
     RECT r{};

@@ -317,13 +317,6 @@ TEST_F(ViewRenderTest, TheFreezeHotkeyHoldsTheSnapshotUntilPressedAgain)
     EXPECT_EQ(lastCursorPos.x, cursor.x + 30);
 }
 
-void emptyClipboard()
-{
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
-}
-
 TEST_F(ViewRenderTest, TheCopyHotkeyPutsTheViewOnTheClipboardFrozenOrLive)
 {
     // Live (and hidden): a fresh frame of the client size is copied and not kept.

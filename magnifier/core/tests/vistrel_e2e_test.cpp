@@ -84,6 +84,14 @@ protected:
         return ChildProcess(vistrelExe(), L"", vistrelExe().parent_path(), showCommand);
     }
 
+    // The window of a started Vistrel once its start-up is over, or null. Commands
+    // sent while the window is still being prepared would race the start-up.
+    HWND readyWindow(ChildProcess& vistrel)
+    {
+        HWND window = waitForVistrelWindow(vistrel.id());
+        return window && vistrel.waitUntilIdle() ? window : nullptr;
+    }
+
     bool makerKeyExisted_ = false;
 };
 
@@ -185,40 +193,18 @@ TEST_F(VistrelE2eTest, StartsAtTheSameMomentLeaveOneInstance)
     EXPECT_EQ(running->waitForExit(), 0u);
 }
 
-// Alt+F11 as the keyboard sends it, to whichever program has the focus.
-void pressAltF11()
-{
-    INPUT keys[4] = {};
-    const WORD sequence[4] = {VK_MENU, VK_F11, VK_F11, VK_MENU};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = sequence[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, keys, sizeof(INPUT));
-}
-
-void emptyClipboard()
-{
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    CloseClipboard();
-}
-
 TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewWhileTheHotkeysAreOn)
 {
     ChildProcess vistrel = startVistrel(SW_SHOWNORMAL);
-    HWND window = waitForVistrelWindow(vistrel.id());
+    HWND window = readyWindow(vistrel);
     ASSERT_NE(window, nullptr);
-    // Commands sent while the window is still being prepared would race the start-up.
-    ASSERT_TRUE(vistrel.waitUntilIdle());
     SetWindowPos(window, nullptr, 300, 200, 173, 91, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(window, WM_COMMAND, IDM_HOTKEYS, 0);
     RECT client{};
     GetClientRect(window, &client);
 
     emptyClipboard();
-    pressAltF11();
+    pressAltWith(VK_F11);
     // This process stays alive while reading: the clipboard outlives its owner only
     // as long as some Wine program runs.
     ASSERT_TRUE(becomesTrue([] { return IsClipboardFormatAvailable(CF_DIB) != 0; }));
@@ -230,7 +216,7 @@ TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewWhileTheHotkeysAreOn)
     // Switched off, the keys no longer reach Vistrel.
     SendMessageA(window, WM_COMMAND, IDM_HOTKEYS, 0);
     emptyClipboard();
-    pressAltF11();
+    pressAltWith(VK_F11);
     std::this_thread::sleep_for(700ms);
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_DIB));
 
@@ -247,9 +233,8 @@ TEST_F(VistrelE2eTest, ExitInToolbarModeDocksAgainAtTheNextStart)
         return r.left == 0 && r.top == 0 && r.right == screenWidth && r.bottom == barHeight;
     };
     ChildProcess vistrel = startVistrel(SW_SHOWNORMAL);
-    HWND window = waitForVistrelWindow(vistrel.id());
+    HWND window = readyWindow(vistrel);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(vistrel.waitUntilIdle());
     SetWindowPos(window, nullptr, 210, 160, 300, 150, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(window, WM_COMMAND, IDM_TOOLBAR_MODE, 0);
     EXPECT_TRUE(isDocked(window));

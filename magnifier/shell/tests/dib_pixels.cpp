@@ -46,6 +46,13 @@ DibPicture readPackedDib(const void* block, std::size_t blockSize)
     return picture;
 }
 
+void emptyClipboard()
+{
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+}
+
 DibPicture clipboardDib()
 {
     DibPicture picture;

@@ -18,3 +18,4 @@ DibPicture readPackedDib(const void* block, std::size_t blockSize);
 
 // The CF_DIB on the clipboard, or an empty picture when there is none.
 DibPicture clipboardDib();
+void emptyClipboard();

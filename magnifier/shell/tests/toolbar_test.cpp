@@ -11,13 +11,6 @@ namespace {
 
 constexpr RECT floating{120, 80, 320, 230};
 
-RECT windowRect(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // Whether some bar holds the top of the screen: the shell then offers a newcomer
 // the place below it.
 bool topOfScreenIsTaken()

@@ -226,43 +226,24 @@ TEST_F(TrayClickTest, ADoubleClickDuringTheWaitTogglesAndOpensNoMenu)
 
 using HotKeysTest = VistrelTest;
 
-void pressAlt(WORD key)
-{
-    INPUT keys[4] = {};
-    const WORD sequence[4] = {VK_MENU, key, key, VK_MENU};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = sequence[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, keys, sizeof(INPUT));
-}
-
-bool hotKeyIsFree(UINT virtualKey)
-{
-    if (!RegisterHotKey(nullptr, 0x4321, MOD_ALT, virtualKey))
-        return false;
-    UnregisterHotKey(nullptr, 0x4321);
-    return true;
-}
 
 TEST_F(HotKeysTest, AltF12FreezesOnlyWhileTheHotkeysAreOn)
 {
     ASSERT_TRUE(start());
     SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
-    pressAlt(VK_F12);
+    pressAltWith(VK_F12);
     EXPECT_TRUE(pollUntil(5s, [&] {
         pumpMessages();
         return viewFrozen;
     }));
-    pressAlt(VK_F12);
+    pressAltWith(VK_F12);
     EXPECT_TRUE(pollUntil(5s, [&] {
         pumpMessages();
         return !viewFrozen;
     }));
 
     SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
-    pressAlt(VK_F12);
+    pressAltWith(VK_F12);
     Sleep(300);
     pumpMessages();
     EXPECT_FALSE(viewFrozen);
@@ -276,16 +257,16 @@ TEST_F(HotKeysTest, TheFlagFollowsTheUsersChoiceEvenWhenAKeyIsTaken)
     SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
     EXPECT_EQ(Settings.HotKeys, 1);
     EXPECT_TRUE(isChecked(IDM_HOTKEYS));
-    EXPECT_FALSE(hotKeyIsFree(VK_F12));  // the free one is ours
+    EXPECT_TRUE(hotKeyIsTaken(VK_F12));  // the free one is ours
 
     SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
     EXPECT_EQ(Settings.HotKeys, 0);
     EXPECT_FALSE(isChecked(IDM_HOTKEYS));
-    EXPECT_TRUE(hotKeyIsFree(VK_F12));
+    EXPECT_FALSE(hotKeyIsTaken(VK_F12));
     // Unregistering never touches the other program's key.
-    EXPECT_FALSE(hotKeyIsFree(VK_F11));
+    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
     UnregisterHotKey(nullptr, 0x4322);
-    EXPECT_TRUE(hotKeyIsFree(VK_F11));
+    EXPECT_FALSE(hotKeyIsTaken(VK_F11));
 }
 
 } // namespace

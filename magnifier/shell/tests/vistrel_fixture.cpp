@@ -75,6 +75,23 @@ RedirectedRegistry::~RedirectedRegistry()
     RegDeleteKeyW(HKEY_CURRENT_USER, testsKeyPath);
 }
 
+bool hotKeyIsTaken(UINT virtualKey)
+{
+    // A second registration of keys already held fails.
+    if (RegisterHotKey(nullptr, 0x1234, MOD_ALT, virtualKey)) {
+        UnregisterHotKey(nullptr, 0x1234);
+        return false;
+    }
+    return true;
+}
+
+RECT windowRect(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
 void createEmptySettingsKey()
 {
     HKEY key = nullptr;

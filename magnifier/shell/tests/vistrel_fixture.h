@@ -26,6 +26,10 @@ private:
     HKEY key_ = nullptr;
 };
 
+// Whether Alt with the key is already registered as a hotkey, by anyone.
+bool hotKeyIsTaken(UINT virtualKey);
+RECT windowRect(HWND window);
+
 // Raw access to the settings key, as another program would see it.
 void writeSettingsValue(const char* name, DWORD type, const std::vector<std::uint8_t>& bytes);
 void createEmptySettingsKey();
