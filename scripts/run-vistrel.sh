@@ -26,7 +26,7 @@ for preset in win64 win32; do
   )
 done
 
-session() { WINEDEBUG=-all "$repo/scripts/wine-session.sh" --prefix "$repo/build/wine/vistrel-prefix" "$@"; }
+session() { WINEDEBUG=-all "$repo/testing/wine-session.sh" --prefix "$repo/build/wine/vistrel-prefix" "$@"; }
 exe=$repo/build/win64/bin/Vistrel.exe
 
 if [[ -n ${DISPLAY:-} ]] && timeout 5 xdpyinfo >/dev/null 2>&1; then

@@ -39,7 +39,7 @@ fi
 results=${6//\\//}  # Ignaro may be given a Windows-style relative path
 before=$(stat -c %s "$results" 2>/dev/null || echo 0)
 status=0
-WINEDEBUG=-all "$repo/scripts/wine-session.sh" --prefix "$repo/build/wine/run-prefix" \
+WINEDEBUG=-all "$repo/testing/wine-session.sh" --prefix "$repo/build/wine/run-prefix" \
   /usr/lib/wine/wine64 "$repo/build/win64/bin/Ignaro.exe" "$@" || status=$?
 
 after=$(stat -c %s "$results" 2>/dev/null || echo 0)

@@ -36,7 +36,7 @@ tally_ctest native-tests "$logs/native.log" "$status"
 
 # The whole Wine run is bounded too, so that a stuck session cannot eat the CI's time.
 status=0
-timeout --kill-after=30 3600 scripts/wine-session.sh \
+timeout --kill-after=30 3600 testing/wine-session.sh \
   ctest --preset win64 --timeout 300 --no-tests=error 2>&1 | tee "$logs/win64.log" || status=$?
 tally_ctest win64-tests-under-wine "$logs/win64.log" "$status"
 

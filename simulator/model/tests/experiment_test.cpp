@@ -1,6 +1,8 @@
-// Whole runs: series, sweeps and the rows they append to the results file.
+// Whole runs: series, sweeps, the rows they append to the results file and the
+// front-end calls of visible runs.
 #include "experiment.h"
 #include "model_fixture.h"
+#include "results_file.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -29,105 +31,106 @@ protected:
         ForestTest::TearDown();
     }
 
-    std::string contents()
+    // The rows the run appended, after which the file is removed for the next run.
+    std::string takeRows()
     {
-        std::ifstream in(file, std::ios::binary);
         std::ostringstream text;
-        text << in.rdbuf();
+        text << std::ifstream(file, std::ios::binary).rdbuf();
+        fs::remove(file);
         return text.str();
-    }
-
-    std::vector<std::string> rows()
-    {
-        std::vector<std::string> lines;
-        std::string text = contents();
-        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-            lines.push_back(text.substr(start, end - start));
-        return lines;
-    }
-
-    int count(const std::string& call)
-    {
-        return static_cast<int>(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), call));
     }
 };
 
-TEST_F(ExperimentTest, SingleSeriesRowsAtDensityZeroAndOne)
+TEST(ResultRow, GeneralFormatWithSixSignificantDigits)
 {
-    runExperiment(20, 30, 0.0, 3, true, file);
-    EXPECT_EQ(contents(), "0 2 1\r\n0 2 1\r\n0 2 1\r\n");
-
-    fs::remove(file);
-    runExperiment(3, 3, 1.0, 2, true, file);
-    EXPECT_EQ(contents(), "1 3 1\r\n1 3 1\r\n");
+    EXPECT_EQ(formatResultRow(0.45, 123, 1.0 / 3), "0.45 123 0.333333\r\n");
+    EXPECT_EQ(formatResultRow(1.0000000000000004, 52, 0.00001), "1 52 1e-05\r\n");
+    for (auto [value, text] : {std::pair{0.0001, "0.0001"}, {0.5999999, "0.6"}, {123456.7, "123457"},
+                               {1234567.0, "1.23457e+06"}, {7.0 / 8, "0.875"}, {0.0, "0"}})
+        EXPECT_EQ(formatGeneral6(value), text);
 }
 
-TEST_F(ExperimentTest, VisibleSeriesFeedsTheResultsWindowBetweenTheFireViewCalls)
+// Every build must plant the same forests and write the same rows, byte for byte:
+// the native build and the Windows builds under Wine.
+TEST_F(ExperimentTest, KnownSeedGivesTheKnownRowsOnEveryBuild)
 {
-    runExperiment(10, 10, -0.0, 2, false, file);
-    EXPECT_EQ(frontEnd.calls, (std::vector<std::string>{"openFireView", "openResultsWindow", "appendResultRow",
-                                                        "appendResultRow", "showResultsWindow", "closeFireView"}));
-    EXPECT_EQ(rows().size(), 2u) << "negative zero is a single series at 0";
+    clockNow = 1000000000;
+    runExperiment(100, 80, 0.41, 4, true, file);
+    runExperiment(37, 53, -0.97, 1, true, file);
+    EXPECT_EQ(takeRows(), "0.41 15 0.010674\r\n"
+                          "0.41 114 0.631595\r\n"
+                          "0.41 110 0.710887\r\n"
+                          "0.41 8 0.00823422\r\n"
+                          "0.97 28 1\r\n"
+                          "0.98 28 1\r\n"
+                          "0.99 28 1\r\n"
+                          "1 28 1\r\n");
+    // The same trials drawn: the swept fire gives the front fire's rows.
+    clockNow = 1000000000;
+    forgetLastSeeding();
+    runExperiment(100, 80, 0.41, 4, false, file);
+    EXPECT_EQ(takeRows().substr(0, 36), "0.41 15 0.010674\r\n0.41 114 0.631595\r\n");
 }
 
-TEST_F(ExperimentTest, RowsOfLaterRunsAreAppended)
+TEST_F(ExperimentTest, SeriesAndSweepsWriteOneRowPerTrialAndSeries)
 {
-    runExperiment(5, 5, 0.0, 1, true, file);
-    runExperiment(3, 3, 1.0, 1, true, file);
-    EXPECT_EQ(contents(), "0 2 1\r\n1 3 1\r\n");
-}
-
-TEST_F(ExperimentTest, SweepFromHalfRunsFiftyOneSeriesEndingOnOne)
-{
-    runExperiment(6, 6, -0.5, 2, false, file);
-    auto lines = rows();
-    ASSERT_EQ(lines.size(), 102u);
-    EXPECT_EQ(lines.front().substr(0, 4), "0.5 ");
-    EXPECT_EQ(lines[2].substr(0, 5), "0.51 ");
-    EXPECT_EQ(lines[98].substr(0, 5), "0.99 ");
-    EXPECT_EQ(lines.back().substr(0, 2), "1 ");
-    EXPECT_EQ(count("openFireView"), 51);
-    EXPECT_EQ(count("closeFireView"), 51);
-    EXPECT_EQ(count("openResultsWindow") + count("showResultsWindow") + count("appendResultRow"), 0);
-}
-
-TEST_F(ExperimentTest, SweepDensitiesAccumulateWithRoundingError)
-{
+    struct Case {
+        std::int32_t side;
+        double density;
+        std::int32_t trials;
+        std::size_t rows;
+        const char* first;
+        const char* last;
+    };
+    const Case cases[] = {
+        {20, 0.0, 3, 3, "0 2 1", "0 2 1"},
+        {3, 1.0, 2, 2, "1 3 1", "1 3 1"},
+        {4, -1.0, 3, 3, "1 4 1", "1 4 1"},
+        {4, -0.01, 1, 100, "0.01 ", "1 "},
+        {6, -0.5, 2, 102, "0.5 ", "1 "},
+        // From 45.5 %: 55 series up to 99.5 %; the 10050 trees of 100.5 % do not fit.
+        {100, -0.455, 1, 55, "0.455 ", "0.995 "},
+        // On 10 x 10 the same density truncates to 100 trees, which fit.
+        {10, -0.995, 1, 2, "0.995 ", "1.005 "},
+        {4, -1.01, 1, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.side << " x " << c.side << " at " << c.density);
+        runExperiment(c.side, c.side, c.density, c.trials, true, file);
+        const std::string rows = takeRows();
+        EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(rows, '\n')), c.rows);
+        EXPECT_TRUE(rows.starts_with(c.first)) << rows.substr(0, 20);
+        const std::size_t lastRow = rows.rfind('\n', rows.size() - 2) + 1;
+        EXPECT_TRUE(rows.compare(c.rows > 1 ? lastRow : 0, std::string(c.last).size(), c.last) == 0);
+    }
     double density = 0.5;
     for (int i = 0; i < 50; ++i)
         density = nextSweepDensity(density);
-    EXPECT_EQ(density, 1.0000000000000004);
+    EXPECT_EQ(density, 1.0000000000000004) << "sweep densities accumulate their rounding error";
+
+    // Later runs append.
+    runExperiment(5, 5, 0.0, 1, true, file);
+    runExperiment(3, 3, 1.0, 1, true, file);
+    EXPECT_EQ(takeRows(), "0 2 1\r\n1 3 1\r\n");
 }
 
-TEST_F(ExperimentTest, SweepSeriesCounts)
+TEST_F(ExperimentTest, VisibleRunsDrawTheFireAndFeedTheResultsWindowOfSingleSeriesOnly)
 {
-    runExperiment(4, 4, -1.0, 3, true, file);
-    EXPECT_EQ(contents(), "1 4 1\r\n1 4 1\r\n1 4 1\r\n");
+    runExperiment(7, 7, 1.0, 2, false, file);
+    EXPECT_EQ(frontEnd.calls, (std::vector<std::string>{"openFireView", "openResultsWindow", "appendResultRow",
+                                                        "appendResultRow", "showResultsWindow", "closeFireView"}));
+    EXPECT_EQ(std::ranges::count(frontEnd.drawn, Igniting, &DrawnCell::state), 2 * 48);
+    EXPECT_EQ(frontEnd.drawn.back(), (DrawnCell{6, 6, Burnt})) << "the last pass ends in the corner";
+    EXPECT_EQ(takeRows(), "1 5 1\r\n1 5 1\r\n");
 
-    fs::remove(file);
-    runExperiment(4, 4, -0.01, 1, true, file);
-    EXPECT_EQ(rows().size(), 100u);
-
-    fs::remove(file);
-    runExperiment(4, 4, -1.01, 1, true, file);
-    EXPECT_FALSE(fs::exists(file)) << "a sweep starting beyond 1 runs nothing";
-}
-
-TEST_F(ExperimentTest, SweepSkipsTheSeriesWhoseDensityExceedsTheCells)
-{
-    // From 45.5 %: 55 series up to 99.5 %, then 100.5 %, whose 10050 trees do not fit.
-    runExperiment(100, 100, -0.455, 1, true, file);
-    auto lines = rows();
-    ASSERT_EQ(lines.size(), 55u);
-    EXPECT_EQ(lines.front().substr(0, 6), "0.455 ");
-    EXPECT_EQ(lines.back().substr(0, 6), "0.995 ");
-
-    // On a 10 x 10 forest the same density truncates to 100 trees, which fit.
-    fs::remove(file);
-    runExperiment(10, 10, -0.995, 1, true, file);
-    lines = rows();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines.back().substr(0, 6), "1.005 ");
+    // A sweep shows each series' fire but no results window.
+    frontEnd.clear();
+    runExperiment(6, 6, -0.98, 1, false, file);
+    EXPECT_EQ(frontEnd.calls, (std::vector<std::string>{"openFireView", "closeFireView", "openFireView",
+                                                        "closeFireView", "openFireView", "closeFireView"}));
+    frontEnd.clear();
+    runExperiment(7, 7, 1.0, 1, true, file);
+    EXPECT_TRUE(frontEnd.drawn.empty() && frontEnd.calls.empty());
 }
 
 TEST_F(ExperimentTest, UnwritableFileLosesRowsAndSaysSo)
@@ -140,21 +143,7 @@ TEST_F(ExperimentTest, UnwritableFileLosesRowsAndSaysSo)
     frontEnd.clear();
     report = runExperiment(8, 8, -0.97, 1, false, directory / "missing" / "results.txt");
     EXPECT_TRUE(report.resultsNotSaved);
-    EXPECT_EQ(count("openFireView"), 4) << "every series of the sweep still runs";
+    EXPECT_EQ(std::ranges::count(frontEnd.calls, std::string("openFireView")), 4) << "every series still runs";
 
-    report = runExperiment(8, 8, 0.5, 1, true, file);
-    EXPECT_FALSE(report.resultsNotSaved);
-}
-
-TEST_F(ExperimentTest, VisibleTrialsDrawTheSweepAndSilentTrialsDrawNothing)
-{
-    runExperiment(7, 7, 1.0, 1, false, file);
-    auto igniting = std::ranges::count(frontEnd.drawn, Igniting, &DrawnCell::state);
-    EXPECT_EQ(igniting, 48) << "every tree but the centre is drawn catching fire";
-    EXPECT_EQ(frontEnd.drawn.back(), (DrawnCell{6, 6, Burnt})) << "the last sweep ends in the corner";
-
-    frontEnd.clear();
-    runExperiment(7, 7, 1.0, 1, true, file);
-    EXPECT_TRUE(frontEnd.drawn.empty());
-    EXPECT_EQ(rows(), (std::vector<std::string>{"1 5 1", "1 5 1"}));
+    EXPECT_FALSE(runExperiment(8, 8, 0.5, 1, true, file).resultsNotSaved);
 }

@@ -2,7 +2,7 @@
 # Runs a command inside a private X display and Wine prefix, then stops and removes
 # everything it started (by PID), on every exit path.
 #
-#   scripts/wine-session.sh [--prefix DIR] CMD [ARGS...]
+#   testing/wine-session.sh [--prefix DIR] CMD [ARGS...]
 #
 # Without --prefix, CMD gets a throwaway copy of a template prefix; with it, CMD gets
 # the persistent prefix DIR (made from the template on first use, kept afterwards,
