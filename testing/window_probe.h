@@ -17,21 +17,17 @@ using namespace std::chrono_literals;
 template <typename Found>
 auto pollUntil(std::chrono::milliseconds timeout, Found found)
 {
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        auto result = found();
-        if (result || std::chrono::steady_clock::now() >= deadline)
+    for (auto deadline = std::chrono::steady_clock::now() + timeout;; std::this_thread::sleep_for(20ms))
+        if (auto result = found(); result || std::chrono::steady_clock::now() >= deadline)
             return result;
-        std::this_thread::sleep_for(20ms);
-    }
 }
 
+// The program named by an environment variable, started in a folder; showCommand is
+// what its WinMain receives (by default SW_SHOWDEFAULT, as from a program that says nothing).
 class ChildProcess {
 public:
-    // showCommand is what the program's WinMain receives; without one it gets
-    // SW_SHOWDEFAULT, as when started by a program that says nothing.
-    ChildProcess(const std::filesystem::path& program, const std::wstring& arguments,
-                 const std::filesystem::path& workingDirectory, int showCommand = -1);
+    ChildProcess(const char* programVariable, const std::wstring& arguments, std::filesystem::path folder = {},
+                 int showCommand = -1);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -39,65 +35,41 @@ public:
     DWORD id() const { return info_.dwProcessId; }
     // The exit code, or STILL_ACTIVE when the program did not end in time.
     DWORD waitForExit(std::chrono::milliseconds timeout = 20s);
-    // Waits until the program has finished starting and waits for input in its
-    // message loop; false when it did not get there in time.
-    bool waitUntilIdle(std::chrono::milliseconds timeout = 20s);
+    // Whether the program got to wait for input in its message loop in time.
+    bool waitUntilIdle() { return WaitForInputIdle(info_.hProcess, 20000) == 0; }
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
-// A visible top-level window of the process with the given class (empty: any)
-// and caption (empty: any); null when none appeared in time.
+// A top-level window of the process with the given class and caption (empty: any),
+// visible unless anyVisibility; null when none appeared in time.
 HWND waitForWindow(DWORD processId, const std::wstring& windowClass, const std::wstring& caption,
-                   std::chrono::milliseconds timeout = 20s);
-// Waits until the window is gone; false when it was still there after the timeout.
-bool waitForWindowGone(HWND window, std::chrono::milliseconds timeout = 20s);
+                   std::chrono::milliseconds timeout = 20s, bool anyVisibility = false);
+inline bool waitForWindowGone(HWND window) { return pollUntil(20s, [&] { return !IsWindow(window); }); }
 
 // Alt together with a key, as the keyboard sends it, to whichever program has the
 // focus (or holds the combination as a hotkey).
 void pressAltWith(WORD virtualKey);
 
 std::wstring windowText(HWND window);
-std::wstring className(HWND window);
-std::vector<HWND> childWindows(HWND parent);
+RECT windowRect(HWND window);
+// Child windows of a class (empty: all), or the first with a text.
+std::vector<HWND> children(HWND parent, const std::wstring& windowClass = L"");
 HWND childWithText(HWND parent, const std::wstring& text);
-HWND childOfClass(HWND parent, const std::wstring& windowClass);
+inline void pressButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
-// A message box: its caption and text, then a press of its button.
-struct MessageBoxContent {
-    std::wstring caption;
-    std::wstring text;
-};
-MessageBoxContent readMessageBox(HWND box);
-void pressButton(HWND button);
+// Pixels of a device context (by default the screen), row by row, as 0x00RRGGBB.
+std::vector<DWORD> pixelsOf(RECT area, HDC source = nullptr);
+std::vector<DWORD> clientPixels(HWND window);
 
-// The pixels of a window's client area as the screen shows them, row by row,
-// as 0x00RRGGBB.
-std::vector<DWORD> clientPixels(HWND window, int& width, int& height);
-
-// A Windows path for a file of this machine, for the program under test.
-std::filesystem::path windowsPath(const std::filesystem::path& path);
 // A fresh, empty folder for one test's files; removed with its contents at the end.
-class ScratchFolder {
-public:
-    explicit ScratchFolder(const std::wstring& name);
-    ~ScratchFolder();
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
+struct ScratchFolder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()));
+    ScratchFolder() { std::filesystem::create_directories(path); }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
 };
 
-std::string readFile(const std::filesystem::path& file);
-
-// The lines of a text whose every line ends in CR LF (a results file, a text box).
-template <typename Char>
-std::vector<std::basic_string<Char>> crlfLines(const std::basic_string<Char>& text)
-{
-    const Char lineEnd[] = {Char('\r'), Char('\n'), Char(0)};
-    std::vector<std::basic_string<Char>> lines;
-    for (std::size_t start = 0, end; (end = text.find(lineEnd, start)) != std::basic_string<Char>::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
+// The lines of a file whose every line ends in CR LF (a results file).
+std::vector<std::string> crlfLines(const std::filesystem::path& file);

@@ -5,12 +5,36 @@ The picture is one image in the format of make_icon.py: a header line `size W H`
 followed by H rows of W pixel letters, top row first, in the standard 16 colours
 (no transparent or inverting pixels: a bitmap has no mask).
 
+The file written is read back and compared with the picture pixel by pixel; a
+mismatch fails the build and removes the file.
+
 usage: make_bitmap.py picture.txt output.bmp
 """
+import os
 import struct
 import sys
 
-from make_icon import SEE_THROUGH, pack, read_picture
+from make_icon import SEE_THROUGH, pack, read_picture, row_bytes
+
+
+def check_bitmap(path, image):
+    """Fails unless the .bmp at path shows the picture, read back the way Windows reads it."""
+    data = open(path, 'rb').read()
+    magic, size, _, _, offset = struct.unpack_from('<2sIHHI', data, 0)
+    header = struct.unpack_from('<IiiHHIIiiII', data, 14)
+    stride = row_bytes(4, image.width)
+    if (magic, size, offset) != (b'BM', len(data), 14 + 40 + 64) or size != offset + stride * image.height:
+        return f'file header {magic} {size} {offset}'
+    if header[:6] != (40, image.width, image.height, 1, 4, 0) or header[9] not in (0, 16):
+        return f'bitmap header {header}'
+    for y, row in enumerate(image.rows):
+        for x, ch in enumerate(row):
+            byte = data[offset + (image.height - 1 - y) * stride + x // 2]
+            index = byte >> 4 if x % 2 == 0 else byte & 15
+            b, g, r = data[54 + 4 * index:57 + 4 * index]
+            if (r, g, b) != image.palette[image.index[ch]]:
+                return f'pixel ({x}, {y}) reads back as {(r, g, b)}'
+    return None
 
 
 def main():
@@ -28,6 +52,10 @@ def main():
     file_header = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
     with open(target, 'wb') as out:
         out.write(file_header + info + palette + pixels)
+    problem = check_bitmap(target, image)
+    if problem:
+        os.remove(target)
+        raise SystemExit(f'{target}: {problem}')
 
 
 if __name__ == '__main__':

@@ -28,8 +28,12 @@ between an image's rows.
 Transparent and inverting pixels both set the AND mask; their colour index is
 black and white respectively, which Windows XORs onto the screen.
 
+The file written is read back with a reader of its own and compared with the
+picture pixel by pixel; a mismatch fails the build and removes the file.
+
 usage: make_icon.py picture.txt output.ico
 """
+import os
 import struct
 import sys
 
@@ -131,6 +135,56 @@ def image_data(image):
     return header + palette + xor + mask
 
 
+def read_dib_pixels(data, at, width, height, bits, table):
+    """The XOR colours and AND bits of one icon image, rows top first, read back from
+    its bytes the way Windows reads them."""
+    xor_row, and_row = row_bytes(bits, width), row_bytes(1, width)
+    xor_at, and_at = at + 40 + 4 * table, at + 40 + 4 * table + xor_row * height
+    pixels = []
+    for y in reversed(range(height)):  # stored bottom-up
+        row = []
+        for x in range(width):
+            byte = data[xor_at + y * xor_row + x * bits // 8]
+            index = (byte >> (8 - bits - x * bits % 8)) & ((1 << bits) - 1)
+            b, g, r = data[at + 40 + 4 * index:at + 43 + 4 * index]
+            masked = data[and_at + y * and_row + x // 8] >> (7 - x % 8) & 1
+            row.append(((r, g, b), masked))
+        pixels.append(row)
+    return pixels
+
+
+def check_icon(path, images):
+    """Fails unless the .ico at path holds exactly the images, as Windows will read them."""
+    data = open(path, 'rb').read()
+    reserved, kind, count = struct.unpack_from('<HHH', data, 0)
+    if (reserved, kind, count) != (0, 1, len(images)):
+        return f'directory says {count} images of kind {kind}'
+    end = 6 + 16 * count
+    for n, image in enumerate(images):
+        w, h, colours, _, planes, bits, size, at = struct.unpack_from('<BBBBHHII', data, 6 + 16 * n)
+        if (w or 256, h or 256, planes, bits) != (image.width, image.height, 1, image.bits) or at != end:
+            return f'image {n}: directory entry {w}x{h}, {bits} bits at {at}'
+        header = struct.unpack_from('<IiiHHIIiiII', data, at)
+        if header[:5] != (40, image.width, 2 * image.height, 1, image.bits) or header[9] not in (0, 1 << image.bits):
+            return f'image {n}: bitmap header {header}'
+        table = header[9] or 1 << image.bits
+        if size != 40 + 4 * table + (row_bytes(image.bits, image.width) + row_bytes(1, image.width)) * image.height:
+            return f'image {n}: {size} bytes'
+        end += size
+        pixels = read_dib_pixels(data, at, image.width, image.height, image.bits, table)
+        for y, row in enumerate(image.rows):
+            for x, ch in enumerate(row):
+                if ch == TRANSPARENT:
+                    wanted = ((0, 0, 0), 1)
+                elif ch == INVERTING:
+                    wanted = ((255, 255, 255), 1)
+                else:
+                    wanted = (image.palette[image.index[ch]], 0)
+                if pixels[y][x] != wanted:
+                    return f'image {n}: pixel ({x}, {y}) reads back as {pixels[y][x]}, not {wanted}'
+    return None if end == len(data) else f'{len(data) - end} bytes after the last image'
+
+
 def main():
     source, target = sys.argv[1:3]
     images = read_picture(source)
@@ -144,6 +198,10 @@ def main():
         offset += len(data)
     with open(target, 'wb') as out:
         out.write(directory + b''.join(blobs))
+    problem = check_icon(target, images)
+    if problem:
+        os.remove(target)
+        raise SystemExit(f'{target}: {problem}')
 
 
 if __name__ == '__main__':

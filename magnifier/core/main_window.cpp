@@ -22,6 +22,14 @@ constexpr int minimumClientSize = 20;
 // Set when a tray double click has been handled; read by the single-click handler
 // after its wait.
 bool trayDoubleClicked = false;
+bool startingUp = false;
+
+// A request that arrives while start-up runs would act on a half-made window (no
+// menu yet, the bar not yet docked): it waits in the queue instead.
+bool heldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return startingUp && PostMessageA(window, message, wParam, lParam);
+}
 
 LRESULT onDestroy(HWND window)
 {
@@ -113,6 +121,8 @@ LRESULT onNonClientRightButtonDown(HWND window, LPARAM lParam)
 
 LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
+    if (heldForLater(window, WM_COMMAND, wParam, lParam))
+        return 0;
     if (runMenuCommand(window, LOWORD(wParam)))
         return 0;
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
@@ -202,6 +212,8 @@ LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
 
 LRESULT onShowInstance(HWND window)
 {
+    if (heldForLater(window, showInstanceMessage(), 0, 0))
+        return 0;
     // A second start asks the running instance to show itself; a shown one only
     // comes to the foreground, which the second start does.
     if (!IsWindowVisible(window))
@@ -210,6 +222,8 @@ LRESULT onShowInstance(HWND window)
 }
 
 } // namespace
+
+void holdRequestsDuringStartUp(bool hold) { startingUp = hold; }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

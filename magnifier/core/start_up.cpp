@@ -59,6 +59,7 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
                                   nullptr, instance, nullptr);
     if (!window)
         return false;
+    holdRequestsDuringStartUp(true);
     // A second start of lower integrity (this one elevated) may still ask it to show.
     ChangeWindowMessageFilterEx(window, showInstanceMessage(), MSGFLT_ALLOW, nullptr);
     // Nor would the shell's news that it has restarted reach an elevated instance.
@@ -95,5 +96,6 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
     }
     if (Settings.HotKeys)
         enableHotKeys(window);
+    holdRequestsDuringStartUp(false);
     return true;
 }

@@ -1,6 +1,6 @@
 # Vistrel's icons, drawn at build time from the text pictures beside this file by
-# tools/make_icon.py. Every build makes them: the MinGW builds for the resource
-# script, the native build for the test of the indicator images.
+# tools/make_icon.py, which reads each file back and checks it against its picture.
+# Only the MinGW builds need them, for the resource script.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(VISTREL_ICON_FILES "")

@@ -1,243 +1,156 @@
-// The main window as start-up prepares it and as the window procedure keeps it:
-// menu marks for given settings, the popup menu's commands, the minimum size and
-// the answers to hit tests.
+// The main window as start-up prepares it and as the window procedure keeps it: the
+// menu the program carries, the window, marks and timer for given settings, the
+// commands, the minimum size, hit tests and the popup menu.
 #include "vistrel_fixture.h"
 
+#include "commands.h"
 #include "identifiers.h"
 #include "program_state.h"
 #include "settings.h"
-#include "view.h"
-
-#include <cstring>
 
 namespace {
 
+// The menu tree as text: items "text=id", a separator "-", a submenu in brackets.
+std::string menuText(HMENU menu)
+{
+    std::string text;
+    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+        char name[64] = {};
+        MENUITEMINFOA info{sizeof info, MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU};
+        info.dwTypeData = name;
+        info.cch = sizeof name;
+        GetMenuItemInfoA(menu, i, TRUE, &info);
+        text += (i ? "," : "") + (info.fType & MFT_SEPARATOR ? std::string("-")
+                                  : info.hSubMenu            ? std::string(name) + "[" + menuText(info.hSubMenu) + "]"
+                                                             : std::string(name) + "=" + std::to_string(info.wID));
+    }
+    return text;
+}
+
+// Whether the view timer ticks every period milliseconds, give or take a quarter.
+bool ticksEvery(HWND window, int period)
+{
+    DWORD first = 0, last = 0;
+    int ticks = 0;
+    for (const DWORD deadline = GetTickCount() + 3000; ticks < 5 && GetTickCount() < deadline; Sleep(1))
+        for (MSG m; PeekMessageA(&m, window, WM_TIMER, WM_TIMER, PM_REMOVE);)
+            if (m.wParam == VIEW_TIMER_ID && (last = GetTickCount(), ticks++ == 0))
+                first = last;
+    const int measured = ticks == 5 ? static_cast<int>(last - first) / 4 : -1;
+    EXPECT_TRUE(measured > period * 3 / 4 && measured < period * 5 / 4) << measured << " ms";
+    return !testing::Test::HasFailure();
+}
+
+// Ends the popup menu once it shows, noting where; or after two seconds.
+RECT popupMenuRect{};
+void CALLBACK closePopupMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    static int ticks = 0;
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (menu && IsWindowVisible(menu))
+        GetWindowRect(menu, &popupMenuRect);
+    if ((menu && IsWindowVisible(menu)) || ++ticks > 40)
+        EndMenu();
+}
+
 using MainWindowTest = VistrelTest;
 
-bool isTopmost(HWND window)
+TEST_F(MainWindowTest, TheProgramCarriesItsMenuWithItsTextsAndIdentifiers)
 {
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), "VISTREL");
+    EXPECT_EQ(menuText(menu),
+              "&File=65535,&Settings[&Hide=40015,-,&2X Zoom=40003,&4X Zoom=40004,-,&Cursor Indicator[&None=40009,"
+              "&Arrow=40010,&Crosshair=40011,&Zero Sight=40012,&XORing Crosshair=40013],Always &on Top=40005,"
+              "&Toolbar Mode=40006,-,High Sample &Rate=40007,&Update Always=40014,&Enable Hotkeys=40016,-,"
+              "Help=40017,About Vistrel...=40002,-,E&xit=40001]");
+    EXPECT_TRUE(GetMenuState(menu, IDM_ALWAYS_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
+    DestroyMenu(menu);
 }
 
-RECT clientRect(HWND window)
-{
-    RECT r{};
-    GetClientRect(window, &r);
-    return r;
-}
-
-TEST_F(MainWindowTest, FirstRunPlacesAShownTopmostWindowWithTheDefaultMarks)
+TEST_F(MainWindowTest, StartUpPlacesShowsMarksAndTimesTheWindowFromTheSettings)
 {
     ASSERT_TRUE(start());
-    EXPECT_TRUE(IsWindowVisible(window_));
-    const RECT r = windowRect(window_);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right, 100);
-    EXPECT_EQ(r.bottom, 100);
-    EXPECT_TRUE(isTopmost(window_));
+    EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Crosshair] [&Hide] | bar 0 top 1 keys 0 "
+                       "always 0 fast 0 cursor 2 zoom 1 at 0,0,100,100");
     EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_THICKFRAME);
-    EXPECT_TRUE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);  // no taskbar button
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "VISTREL", &windowClass));
-    EXPECT_EQ(windowClass.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
-    EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    EXPECT_NE(windowClass.hIcon, nullptr);
-
-    EXPECT_TRUE(isChecked(IDM_ZOOM_2X));
-    EXPECT_FALSE(isChecked(IDM_ZOOM_4X));
-    EXPECT_TRUE(isChecked(IDM_CURSOR_CROSSHAIR));
-    EXPECT_TRUE(isChecked(IDM_ALWAYS_ON_TOP));
-    for (UINT command : {IDM_CURSOR_NONE, IDM_CURSOR_ARROW, IDM_CURSOR_ZERO_SIGHT, IDM_CURSOR_XOR_CROSSHAIR,
-                         IDM_HIGH_SAMPLE_RATE, IDM_UPDATE_ALWAYS, IDM_HOTKEYS, IDM_TOOLBAR_MODE})
-        EXPECT_FALSE(isChecked(command)) << command;
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Hide");
+    EXPECT_TRUE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
     EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
-    EXPECT_NE(indicatorIcon, nullptr);
-    EXPECT_FALSE(hotKeyIsTaken(VK_F12));
-}
-
-TEST_F(MainWindowTest, RememberedSettingsSetTheMarksAndTheHotkeys)
-{
-    // Values unlike those of a missing value (4X, Arrow), so that each one shows.
-    writeSettingsValue("ZoomLevel", REG_BINARY, littleEndian({1}));
-    writeSettingsValue("CursorType", REG_BINARY, littleEndian({4}));
-    writeSettingsValue("HighSampleRate", REG_BINARY, littleEndian({1}));
-    writeSettingsValue("UpdateAlways", REG_BINARY, littleEndian({5}));  // any non-zero flag is set
-    writeSettingsValue("AllwaysOnTop", REG_BINARY, littleEndian({0}));
-    writeSettingsValue("HotKeys", REG_BINARY, littleEndian({1}));
-    writeSettingsValue("WindowPosition", REG_BINARY, littleEndian({120, 80, 320, 230}));
-    // Started minimised (or by default): hidden, living in the notification area.
-    ASSERT_TRUE(start(SW_SHOWMINNOACTIVE));
-    EXPECT_FALSE(IsWindowVisible(window_));
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Show");
-    const RECT r = windowRect(window_);
-    EXPECT_EQ(r.left, 120);
-    EXPECT_EQ(r.bottom, 230);
-    EXPECT_FALSE(isTopmost(window_));
-
-    EXPECT_TRUE(isChecked(IDM_ZOOM_2X));
-    EXPECT_FALSE(isChecked(IDM_ZOOM_4X));
-    EXPECT_TRUE(isChecked(IDM_CURSOR_XOR_CROSSHAIR));
-    EXPECT_FALSE(isChecked(IDM_CURSOR_CROSSHAIR));
-    EXPECT_TRUE(isChecked(IDM_HIGH_SAMPLE_RATE));
-    EXPECT_TRUE(isChecked(IDM_UPDATE_ALWAYS));
-    EXPECT_FALSE(isChecked(IDM_ALWAYS_ON_TOP));
-    EXPECT_TRUE(isChecked(IDM_HOTKEYS));
-    EXPECT_TRUE(hotKeyIsTaken(VK_F12));
-    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
-
-    // The hotkeys go with the window.
+    EXPECT_TRUE(ticksEvery(window_, 200));
     destroy();
-    EXPECT_FALSE(hotKeyIsTaken(VK_F12));
+
+    // Values unlike those of a missing value (4X, Arrow), so that each one shows; any
+    // non-zero flag is set. Started minimised (or by default): hidden, in the tray only.
+    for (auto [name, value] : {std::pair{"ZoomLevel", 1}, {"CursorType", 4}, {"HighSampleRate", 1},
+                               {"UpdateAlways", 5}, {"AllwaysOnTop", 0}, {"HotKeys", 1}})
+        writeSettingsValue(name, littleEndian({value}));
+    writeSettingsValue("WindowPosition", littleEndian({120, 80, 320, 230}));
+    ASSERT_TRUE(start(SW_SHOWMINNOACTIVE));
+    EXPECT_EQ(state(), "hidden 120,80,320,230 [&2X Zoom] [High Sample &Rate] [&XORing Crosshair] [&Update Always] "
+                       "[&Show] [&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 5 fast 1 cursor 4 zoom 1 at "
+                       "120,80,320,230");
+    EXPECT_TRUE(ticksEvery(window_, 50));
+    destroy();
+    EXPECT_FALSE(hotKeyIsTaken(VK_F12)) << "the hotkeys go with the window";
 }
 
-TEST_F(MainWindowTest, MenuCommandsChangeTheSettingsAndTheirMarks)
+TEST_F(MainWindowTest, MenuCommandsChangeTheSettingsTheirMarksAndTheTimer)
 {
     ASSERT_TRUE(start());
-    auto command = [&](UINT id) { return SendMessageA(window_, WM_COMMAND, id, 0); };
+    const HICON crosshair = indicatorIcon;
+    for (UINT id : {IDM_ZOOM_4X, IDM_CURSOR_ARROW, IDM_ALWAYS_ON_TOP, IDM_UPDATE_ALWAYS, IDM_HOTKEYS, IDM_SHOW_HIDE,
+                    IDM_HIGH_SAMPLE_RATE})
+        command(id);
+    EXPECT_EQ(state(), "hidden 0,0,100,100 [&4X Zoom] [High Sample &Rate] [&Arrow] [&Update Always] [&Show] "
+                       "[&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 1 fast 1 cursor 1 zoom 2 at 0,0,100,100");
+    EXPECT_EQ(indicatorIcon, crosshair) << "None and Arrow keep the last Crosshair-type image";
+    EXPECT_TRUE(ticksEvery(window_, 50));
+    for (UINT id : {IDM_ZOOM_2X, IDM_CURSOR_ZERO_SIGHT, IDM_ALWAYS_ON_TOP, IDM_UPDATE_ALWAYS, IDM_HOTKEYS,
+                    IDM_SHOW_HIDE, IDM_HIGH_SAMPLE_RATE})
+        command(id);
+    EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Zero Sight] [&Hide] | bar 0 top 1 keys 0 "
+                       "always 0 fast 0 cursor 3 zoom 1 at 0,0,100,100");
+    EXPECT_TRUE(indicatorIcon && indicatorIcon != crosshair);
+    EXPECT_TRUE(ticksEvery(window_, 200));
+    EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
 
-    command(IDM_ZOOM_4X);
-    EXPECT_EQ(Settings.ZoomLevel, 2);
-    EXPECT_TRUE(isChecked(IDM_ZOOM_4X));
-    EXPECT_FALSE(isChecked(IDM_ZOOM_2X));
-    command(IDM_ZOOM_2X);
-    EXPECT_EQ(Settings.ZoomLevel, 1);
-
-    // None and Arrow keep the last Crosshair-type image; a Crosshair type loads its own.
-    HICON crosshair = indicatorIcon;
-    command(IDM_CURSOR_NONE);
-    EXPECT_EQ(Settings.CursorType, 0);
-    EXPECT_EQ(indicatorIcon, crosshair);
-    command(IDM_CURSOR_ARROW);
-    EXPECT_EQ(Settings.CursorType, 1);
-    EXPECT_TRUE(isChecked(IDM_CURSOR_ARROW));
-    EXPECT_FALSE(isChecked(IDM_CURSOR_NONE));
-    EXPECT_EQ(indicatorIcon, crosshair);
-    command(IDM_CURSOR_ZERO_SIGHT);
-    EXPECT_EQ(Settings.CursorType, 3);
-    EXPECT_NE(indicatorIcon, nullptr);
-    EXPECT_NE(indicatorIcon, crosshair);
-
-    command(IDM_ALWAYS_ON_TOP);
-    EXPECT_EQ(Settings.AllwaysOnTop, 0);
-    EXPECT_FALSE(isChecked(IDM_ALWAYS_ON_TOP));
-    EXPECT_FALSE(isTopmost(window_));
-    command(IDM_ALWAYS_ON_TOP);
-    EXPECT_TRUE(isTopmost(window_));
-
-    command(IDM_HIGH_SAMPLE_RATE);
-    EXPECT_EQ(Settings.HighSampleRate, 1);
-    EXPECT_TRUE(isChecked(IDM_HIGH_SAMPLE_RATE));
-    command(IDM_UPDATE_ALWAYS);
-    EXPECT_EQ(Settings.UpdateAlways, 1);
-    EXPECT_TRUE(isChecked(IDM_UPDATE_ALWAYS));
-
-    command(IDM_HOTKEYS);
-    EXPECT_EQ(Settings.HotKeys, 1);
-    EXPECT_TRUE(isChecked(IDM_HOTKEYS));
-    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
-    command(IDM_HOTKEYS);
-    EXPECT_EQ(Settings.HotKeys, 0);
-    EXPECT_FALSE(hotKeyIsTaken(VK_F11));
-
-    // Docked, "Always on Top" does nothing, not even its mark.
+    // Docked, "Always on Top" does nothing, not even its mark; identifiers that are no
+    // command are left to default processing.
     Settings.AppBarMode = 1;
+    const std::string docked = state();
     command(IDM_ALWAYS_ON_TOP);
-    EXPECT_EQ(Settings.AllwaysOnTop, 1);
-    EXPECT_TRUE(isChecked(IDM_ALWAYS_ON_TOP));
-    Settings.AppBarMode = 0;
-
+    for (UINT id : {40008u, 65535u, 40000u, 40018u})
+        EXPECT_FALSE(runMenuCommand(window_, id)) << id;
+    EXPECT_EQ(state(), docked);
     command(IDM_EXIT);
     EXPECT_FALSE(IsWindow(window_));
 }
 
-TEST_F(MainWindowTest, ShowAndHideRewriteTheMenuItem)
-{
-    ASSERT_TRUE(start());
-    SendMessageA(window_, WM_COMMAND, IDM_SHOW_HIDE, 0);
-    EXPECT_FALSE(IsWindowVisible(window_));
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Show");
-    SendMessageA(window_, WM_COMMAND, IDM_SHOW_HIDE, 0);
-    EXPECT_TRUE(IsWindowVisible(window_));
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Hide");
-    EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
-}
-
-// Closes the popup menu once it shows, noting where it showed, or after two seconds
-// whatever happened.
-RECT popupMenuRect{};
-int popupMenuTicks = 0;
-void CALLBACK closePopupMenu(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND menu = FindWindowA("#32768", nullptr);
-    const bool shown = menu && IsWindowVisible(menu);
-    if (shown)
-        GetWindowRect(menu, &popupMenuRect);
-    if (shown || ++popupMenuTicks > 40)
-        EndMenu();
-}
-
-TEST_F(MainWindowTest, ARightClickOpensThePopupMenuAtTheClick)
-{
-    ASSERT_TRUE(start());
-    popupMenuRect = {};
-    popupMenuTicks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, closePopupMenu);
-    // The menu's own modal loop runs inside this call and dispatches the timer.
-    EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(250, 150)), 0);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(popupMenuRect.left, 250);
-    EXPECT_EQ(popupMenuRect.top, 150);
-    EXPECT_GT(popupMenuRect.bottom, popupMenuRect.top);
-}
-
-TEST_F(MainWindowTest, TheClientAreaStaysAtLeast20PixelsInEachDimension)
-{
-    ASSERT_TRUE(start());
-    const RECT outer = windowRect(window_), inner = clientRect(window_);
-    const int frameWidth = (outer.right - outer.left) - inner.right;
-    const int frameHeight = (outer.bottom - outer.top) - inner.bottom;
-
-    SetWindowPos(window_, nullptr, 0, 0, frameWidth + 7, frameHeight + 60, SWP_NOMOVE | SWP_NOZORDER);
-    pumpMessages();
-    EXPECT_EQ(clientRect(window_).right, 20);
-    EXPECT_EQ(clientRect(window_).bottom, 60);
-
-    SetWindowPos(window_, nullptr, 0, 0, frameWidth + 90, frameHeight + 19, SWP_NOMOVE | SWP_NOZORDER);
-    pumpMessages();
-    EXPECT_EQ(clientRect(window_).right, 90);
-    EXPECT_EQ(clientRect(window_).bottom, 20);
-
-    SetWindowPos(window_, nullptr, 0, 0, frameWidth + 20, frameHeight + 20, SWP_NOMOVE | SWP_NOZORDER);
-    pumpMessages();
-    EXPECT_EQ(clientRect(window_).right, 20);
-    EXPECT_EQ(clientRect(window_).bottom, 20);
-}
-
-TEST_F(MainWindowTest, HitTestsDragFromTheClientAreaAndLockTheToolbar)
+TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
 {
     ASSERT_TRUE(start());
     MoveWindow(window_, 200, 150, 160, 120, TRUE);
-    pumpMessages();
     auto hit = [&](int x, int y) { return SendMessageA(window_, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
-    EXPECT_EQ(hit(280, 210), HTCAPTION);
-    EXPECT_EQ(hit(200, 210), HTLEFT);
-    EXPECT_EQ(hit(359, 269), HTBOTTOMRIGHT);
-    EXPECT_EQ(hit(100, 100), HTNOWHERE);
-
+    EXPECT_EQ(std::vector({hit(280, 210), hit(200, 210), hit(359, 269), hit(100, 100)}),
+              std::vector<LRESULT>({HTCAPTION, HTLEFT, HTBOTTOMRIGHT, HTNOWHERE}));
     Settings.AppBarMode = 1;
-    EXPECT_EQ(hit(280, 210), HTSYSMENU);
-    EXPECT_EQ(hit(200, 210), HTSYSMENU);
+    EXPECT_TRUE(hit(280, 210) == HTSYSMENU && hit(200, 210) == HTSYSMENU) << "docked, neither moved nor sized";
     Settings.AppBarMode = 0;
 
-    // Commands outside the table go to default processing and change nothing.
-    const SettingsRecord before = Settings;
-    for (UINT id : {40008u, 65535u, 40000u, 40018u})
-        SendMessageA(window_, WM_COMMAND, id, 0);
-    EXPECT_EQ(std::memcmp(&Settings, &before, sizeof before), 0);
-    EXPECT_TRUE(IsWindowVisible(window_));
+    // The client area stays at least 20 pixels each way.
+    RECT client{};
+    GetClientRect(window_, &client);
+    const SIZE frame{160 - client.right, 120 - client.bottom};
+    for (auto [width, height, wantedWidth, wantedHeight] : {std::array{7, 60, 20, 60}, {90, 19, 90, 20}, {20, 20, 20, 20}}) {
+        SetWindowPos(window_, nullptr, 0, 0, frame.cx + width, frame.cy + height, SWP_NOMOVE | SWP_NOZORDER);
+        GetClientRect(window_, &client);
+        EXPECT_TRUE(client.right == wantedWidth && client.bottom == wantedHeight) << width << " x " << height;
+    }
+
+    // A right click opens the menu at the click; its modal loop runs the timer.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, closePopupMenu);
+    EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(250, 150)), 0);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(popupMenuRect.left == 250 && popupMenuRect.top == 150 && popupMenuRect.bottom > 150);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -12,83 +11,56 @@
 
 namespace {
 
-using Bytes = std::vector<std::byte>;
-
-Bytes bytes(std::initializer_list<int> values)
+std::vector<int> bytesOf(std::span<std::byte> field)
 {
-    Bytes result;
-    for (int v : values)
-        result.push_back(static_cast<std::byte>(v));
-    return result;
+    std::vector<int> bytes;
+    for (std::byte b : field)
+        bytes.push_back(static_cast<int>(b));
+    return bytes;
 }
 
-// Answers like a registry query of a field-sized buffer: a missing or longer value
-// fails, a shorter one fills only the leading bytes. (The Wine tests read a real
-// registry.)
-struct FakeKey {
-    std::map<std::string, Bytes> values;
-    std::vector<std::string> queried;
-
-    ReadSettingsValue reader()
-    {
-        return [this](const char* name, std::span<std::byte> field) {
-            queried.push_back(name);
-            auto found = values.find(name);
-            if (found == values.end() || found->second.size() > field.size())
-                return false;
-            std::copy(found->second.begin(), found->second.end(), field.begin());
-            return true;
-        };
-    }
-};
-
-TEST(SettingsLayout, ValuesHoldTheFieldsLittleEndianBytes)
+TEST(SettingsLayout, NamesOrdersAndLittleEndianBytes)
 {
     SettingsRecord record{};
     record.ZoomLevel = 0x01020304;
     record.WindowPosition = {-1, 2, 300, 0x7fffffff};
-    EXPECT_EQ(Bytes(settingsValueBytes(record, SettingsValue::ZoomLevel).begin(),
-                    settingsValueBytes(record, SettingsValue::ZoomLevel).end()),
-              bytes({4, 3, 2, 1}));
-    auto position = settingsValueBytes(record, SettingsValue::WindowPosition);
-    EXPECT_EQ(Bytes(position.begin(), position.end()),
-              bytes({0xff, 0xff, 0xff, 0xff, 2, 0, 0, 0, 0x2c, 1, 0, 0, 0xff, 0xff, 0xff, 0x7f}));
+    EXPECT_EQ(bytesOf(settingsValueBytes(record, SettingsValue::ZoomLevel)), (std::vector{4, 3, 2, 1}));
+    EXPECT_EQ(bytesOf(settingsValueBytes(record, SettingsValue::WindowPosition)),
+              (std::vector{0xff, 0xff, 0xff, 0xff, 2, 0, 0, 0, 0x2c, 1, 0, 0, 0xff, 0xff, 0xff, 0x7f}));
+    std::string names;
+    for (SettingsValue value : settingsSaveOrder)
+        names += settingsValueName(value) + std::string(settingsValueBytes(record, value).size() == 16 ? "16 " : " ");
+    EXPECT_EQ(names, "AppBarMode AllwaysOnTop HotKeys UpdateAlways HighSampleRate CursorType ZoomLevel WindowPosition16 ");
 
-    // Every value has its own field, four bytes each but the rectangle.
-    std::vector<std::string> names;
-    for (SettingsValue value : settingsSaveOrder) {
-        names.push_back(settingsValueName(value));
-        EXPECT_EQ(settingsValueBytes(record, value).size(), value == SettingsValue::WindowPosition ? 16u : 4u);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"AppBarMode", "AllwaysOnTop", "HotKeys", "UpdateAlways",
-                                               "HighSampleRate", "CursorType", "ZoomLevel", "WindowPosition"}));
-}
+    // Read in load order; a missing or too long value gets its default, a short one
+    // replaces only the leading bytes.
+    std::map<std::string, std::vector<std::byte>> key{{"CursorType", {std::byte{4}}},
+                                                      {"AllwaysOnTop", std::vector<std::byte>(5)}};
+    std::string queried;
+    SettingsRecord read{};
+    read.CursorType = 0x0300;
+    read.HotKeys = 7;
+    readSettingsValues(read, [&](const char* name, std::span<std::byte> field) {
+        queried += name + std::string(" ");
+        auto found = key.find(name);
+        if (found == key.end() || found->second.size() > field.size())
+            return false;
+        std::memcpy(field.data(), found->second.data(), found->second.size());
+        return true;
+    });
+    EXPECT_EQ(queried, "AppBarMode HighSampleRate UpdateAlways AllwaysOnTop HotKeys CursorType ZoomLevel WindowPosition ");
+    EXPECT_EQ(read.CursorType, 0x0304);
+    EXPECT_TRUE(read.ZoomLevel == 2 && read.AllwaysOnTop == 1 && read.HotKeys == 0 && read.AppBarMode == 0);
+    EXPECT_TRUE(read.WindowPosition.left == 0 && read.WindowPosition.right == 100 && read.WindowPosition.bottom == 100);
 
-TEST(SettingsDefaults, FirstRunAndEmptyKeyDifferInZoomAndIndicator)
-{
+    // A first run (no key) differs in zoom and indicator, and leaves HotKeys alone.
     SettingsRecord firstRun{};
-    firstRun.HotKeys = 7;  // not touched on a first run
+    firstRun.HotKeys = 7;
     applyFirstRunDefaults(firstRun);
-    EXPECT_EQ(firstRun.ZoomLevel, 1);
-    EXPECT_EQ(firstRun.CursorType, 2);
-    EXPECT_EQ(firstRun.AllwaysOnTop, 1);
+    EXPECT_TRUE(firstRun.ZoomLevel == 1 && firstRun.CursorType == 2 && firstRun.AllwaysOnTop == 1);
     EXPECT_EQ(firstRun.AppBarMode | firstRun.HighSampleRate | firstRun.UpdateAlways, 0);
     EXPECT_EQ(firstRun.HotKeys, 7);
-    EXPECT_EQ(firstRun.WindowPosition.right, 100);
-    EXPECT_EQ(firstRun.WindowPosition.bottom, 100);
-
-    SettingsRecord emptyKey{};
-    emptyKey.HotKeys = 7;
-    FakeKey key;
-    readSettingsValues(emptyKey, key.reader());
-    EXPECT_EQ(key.queried, (std::vector<std::string>{"AppBarMode", "HighSampleRate", "UpdateAlways", "AllwaysOnTop",
-                                                     "HotKeys", "CursorType", "ZoomLevel", "WindowPosition"}));
-    EXPECT_EQ(emptyKey.ZoomLevel, 2);
-    EXPECT_EQ(emptyKey.CursorType, 1);
-    EXPECT_EQ(emptyKey.AllwaysOnTop, 1);
-    EXPECT_EQ(emptyKey.HotKeys, 0);
-    EXPECT_EQ(emptyKey.WindowPosition.left, 0);
-    EXPECT_EQ(emptyKey.WindowPosition.right, 100);
+    EXPECT_TRUE(firstRun.WindowPosition.right == 100 && firstRun.WindowPosition.bottom == 100);
 }
 
 TEST(SettingsRepair, ValuesTheProgramCannotUseBecomeDefaults)
@@ -97,30 +69,17 @@ TEST(SettingsRepair, ValuesTheProgramCannotUseBecomeDefaults)
         repairLoadedSettings(record, [onScreen](const ScreenRectangle&) { return onScreen; });
         return record;
     };
-    SettingsRecord good{0, 0, 0, 1, 4, 2, {10, 10, 200, 150}, 0};
-    SettingsRecord kept = repaired(good);
+    const SettingsRecord good{0, 0, 0, 1, 4, 2, {10, 10, 200, 150}, 0};
+    const SettingsRecord kept = repaired(good);
     EXPECT_EQ(std::memcmp(&kept, &good, sizeof good), 0);
-
-    for (int zoom : {0, 3, -1, 32}) {
-        SettingsRecord r = good;
-        r.ZoomLevel = zoom;
-        EXPECT_EQ(repaired(r).ZoomLevel, 2) << zoom;
-    }
-    for (int type : {-1, 5, 104}) {
-        SettingsRecord r = good;
-        r.CursorType = type;
-        EXPECT_EQ(repaired(r).CursorType, 1) << type;
-    }
+    for (int zoom : {0, 3, -1})
+        EXPECT_EQ(repaired({0, 0, 0, 1, 4, zoom, {10, 10, 200, 150}, 0}).ZoomLevel, 2) << zoom;
+    for (int type : {-1, 5})
+        EXPECT_EQ(repaired({0, 0, 0, 1, type, 2, {10, 10, 200, 150}, 0}).CursorType, 1) << type;
     // An 8-byte rectangle read at start-up leaves right and bottom 0: inverted.
-    for (ScreenRectangle bad : {ScreenRectangle{10, 20, 0, 0}, ScreenRectangle{10, 10, 10, 200},
-                                ScreenRectangle{10, 10, 200, 10}, ScreenRectangle{300, 10, 200, 150}}) {
-        SettingsRecord r = good;
-        r.WindowPosition = bad;
-        const ScreenRectangle fixed = repaired(r).WindowPosition;
-        EXPECT_EQ(fixed.left, 0);
-        EXPECT_EQ(fixed.top, 0);
-        EXPECT_EQ(fixed.right, 100);
-        EXPECT_EQ(fixed.bottom, 100);
+    for (ScreenRectangle bad : {ScreenRectangle{10, 20, 0, 0}, {10, 10, 10, 200}, {10, 10, 200, 10}, {300, 10, 200, 150}}) {
+        const ScreenRectangle fixed = repaired({0, 0, 0, 1, 4, 2, bad, 0}).WindowPosition;
+        EXPECT_TRUE(fixed.left == 0 && fixed.top == 0 && fixed.right == 100 && fixed.bottom == 100);
     }
     EXPECT_EQ(repaired(good, false).WindowPosition.right, 100);
 }

@@ -1,147 +1,83 @@
-// Docking as a toolbar and leaving it, shown and hidden, with the window's rectangle,
-// the menu marks and whether the shell holds a bar for the window.
+// Docking as a toolbar and leaving it, shown and hidden: the window's rectangle, the
+// menu marks, and whether the shell holds a bar at the top of the screen.
 #include "vistrel_fixture.h"
 
 #include "identifiers.h"
-#include "program_state.h"
-#include "settings.h"
-#include "toolbar.h"
 
 namespace {
-
-constexpr RECT floating{120, 80, 320, 230};
-
-// Whether some bar holds the top of the screen: the shell then offers a newcomer
-// the place below it.
-bool topOfScreenIsTaken()
-{
-    HWND probe = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                 nullptr);
-    APPBARDATA bar{};
-    bar.cbSize = sizeof bar;
-    bar.hWnd = probe;
-    bar.uEdge = ABE_TOP;
-    bar.rc = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), 20};
-    bool taken = false;
-    if (SHAppBarMessage(ABM_NEW, &bar)) {
-        SHAppBarMessage(ABM_QUERYPOS, &bar);
-        taken = bar.rc.top > 0;
-        SHAppBarMessage(ABM_REMOVE, &bar);
-    } else {
-        ADD_FAILURE() << "the shell refused the probe's bar";
-    }
-    DestroyWindow(probe);
-    return taken;
-}
 
 class ToolbarTest : public VistrelTest {
 protected:
     void SetUp() override
     {
         VistrelTest::SetUp();
-        writeSettingsValue("AllwaysOnTop", REG_BINARY, littleEndian({0}));
-        writeSettingsValue("WindowPosition", REG_BINARY,
-                           littleEndian({floating.left, floating.top, floating.right, floating.bottom}));
-        ASSERT_FALSE(topOfScreenIsTaken());
+        writeSettingsValue("AllwaysOnTop", littleEndian({0}));
+        writeSettingsValue("WindowPosition", littleEndian({120, 80, 320, 230}));
     }
     void TearDown() override
     {
         VistrelTest::TearDown();
-        EXPECT_FALSE(topOfScreenIsTaken()) << "a bar was left behind";
+        EXPECT_FALSE(barHeld()) << "a bar was left behind";
     }
-
-    void command(UINT id) { SendMessageA(window_, WM_COMMAND, id, 0); }
-    void expectDocked()
+    // Whether some bar holds the top of the screen: the shell then offers a newcomer
+    // the place below it.
+    static bool barHeld()
     {
-        const RECT r = windowRect(window_);
-        EXPECT_EQ(r.left, 0);
-        EXPECT_EQ(r.top, 0);
-        EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
-        EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN) / 8);
+        HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        APPBARDATA bar{sizeof bar, probe, 0, ABE_TOP, {0, 0, 1024, 20}};
+        EXPECT_TRUE(SHAppBarMessage(ABM_NEW, &bar) && SHAppBarMessage(ABM_QUERYPOS, &bar));
+        SHAppBarMessage(ABM_REMOVE, &bar);
+        DestroyWindow(probe);
+        return bar.rc.top > 0;
     }
-    void expectFloating()
+    std::string afterCommand(UINT id)
     {
-        const RECT r = windowRect(window_);
-        EXPECT_EQ(r.left, floating.left);
-        EXPECT_EQ(r.top, floating.top);
-        EXPECT_EQ(r.right, floating.right);
-        EXPECT_EQ(r.bottom, floating.bottom);
+        command(id);
+        return state() + (barHeld() ? " held" : "");
     }
 };
+
+// The bar: across the top of the 1024 x 768 screen, an eighth of its height. (The key
+// holds some values, so the others have the defaults of a missing value: 4X, Arrow.)
+constexpr const char* docked = " 0,0,1024,96 [&4X Zoom] [Always &on Top] [&Toolbar Mode] [&Arrow] ";
+constexpr const char* floating = " 120,80,320,230 [&4X Zoom] [&Arrow] ";
+const std::string settings = "| bar 1 top 0 keys 0 always 0 fast 0 cursor 1 zoom 2 at 120,80,320,230";
+const std::string floatingSettings = "| bar 0 top 0 keys 0 always 0 fast 0 cursor 1 zoom 2 at 120,80,320,230";
 
 TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
 {
     ASSERT_TRUE(start());
-    command(IDM_TOOLBAR_MODE);
-    EXPECT_EQ(Settings.AppBarMode, 1);
-    expectDocked();
-    EXPECT_TRUE(isChecked(IDM_TOOLBAR_MODE));
-    EXPECT_TRUE(isChecked(IDM_ALWAYS_ON_TOP));  // docked, whatever the setting holds
-    EXPECT_EQ(Settings.AllwaysOnTop, 0);
-    EXPECT_TRUE(topOfScreenIsTaken());
-    const ScreenRectangle& kept = Settings.WindowPosition;
-    EXPECT_EQ(kept.left, floating.left);
-    EXPECT_EQ(kept.bottom, floating.bottom);
-
-    command(IDM_TOOLBAR_MODE);
-    EXPECT_EQ(Settings.AppBarMode, 0);
-    expectFloating();
-    EXPECT_FALSE(isChecked(IDM_TOOLBAR_MODE));
-    EXPECT_FALSE(isChecked(IDM_ALWAYS_ON_TOP));  // the setting's own mark again
-    EXPECT_FALSE(topOfScreenIsTaken());
+    EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (floating + ("[&Hide] " + floatingSettings)));
 }
 
 TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
 {
     ASSERT_TRUE(start(SW_HIDE));
-    command(IDM_TOOLBAR_MODE);
-    EXPECT_EQ(Settings.AppBarMode, 1);
-    EXPECT_TRUE(isChecked(IDM_TOOLBAR_MODE));
-    EXPECT_TRUE(isChecked(IDM_ALWAYS_ON_TOP));
-    EXPECT_FALSE(topOfScreenIsTaken());
-    expectFloating();  // never registered: nothing to move it to yet
-
-    // Shown, it docks.
-    command(IDM_SHOW_HIDE);
-    EXPECT_TRUE(IsWindowVisible(window_));
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Hide");
-    EXPECT_EQ(Settings.AppBarMode, 1);
-    expectDocked();
-    EXPECT_TRUE(topOfScreenIsTaken());
-
-    // Hidden again, the bar goes but the mode stays, and is saved so.
-    command(IDM_SHOW_HIDE);
-    EXPECT_FALSE(IsWindowVisible(window_));
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Show");
-    EXPECT_EQ(Settings.AppBarMode, 1);
-    EXPECT_FALSE(topOfScreenIsTaken());
-    EXPECT_TRUE(isChecked(IDM_TOOLBAR_MODE));
-
-    // Leaving the mode while hidden removes nothing more and moves the window back.
-    command(IDM_TOOLBAR_MODE);
-    EXPECT_EQ(Settings.AppBarMode, 0);
-    EXPECT_FALSE(isChecked(IDM_TOOLBAR_MODE));
-    command(IDM_TOOLBAR_MODE);  // and in again, hidden: to the last granted rectangle
-    expectDocked();
-    EXPECT_FALSE(topOfScreenIsTaken());
+    // Never registered: nothing to move it to yet.
+    EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE),
+              "hidden 120,80,320,230 [&4X Zoom] [Always &on Top] [&Toolbar Mode] [&Arrow] [&Show] " + settings);
+    EXPECT_EQ(afterCommand(IDM_SHOW_HIDE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    // Hidden again, the bar goes but the mode stays.
+    EXPECT_EQ(afterCommand(IDM_SHOW_HIDE), "hidden" + (docked + ("[&Show] " + settings)));
+    // Leaving the mode while hidden moves the window back; in again, hidden, it takes
+    // the last granted rectangle.
+    EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "hidden" + (floating + ("[&Show] " + floatingSettings)));
+    EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "hidden" + (docked + ("[&Show] " + settings)));
     destroy();
-    EXPECT_EQ(readSettingsValue("AppBarMode"), littleEndian({1}));
+    EXPECT_EQ(readRegistryValue(settingsKeyPath, "AppBarMode"), littleEndian({1})) << "saved docked";
 }
 
 TEST_F(ToolbarTest, ARefusedRegistrationChangesNothing)
 {
     ASSERT_TRUE(start());
     // The shell refuses a second bar for a window it already knows.
-    APPBARDATA existing{};
-    existing.cbSize = sizeof existing;
-    existing.hWnd = window_;
+    APPBARDATA existing{sizeof existing, window_};
     ASSERT_TRUE(SHAppBarMessage(ABM_NEW, &existing));
+    const std::string before = state();
     command(IDM_TOOLBAR_MODE);
-    EXPECT_EQ(Settings.AppBarMode, 0);
-    expectFloating();
-    EXPECT_FALSE(isChecked(IDM_TOOLBAR_MODE));
-    EXPECT_FALSE(isChecked(IDM_ALWAYS_ON_TOP));
     SHAppBarMessage(ABM_REMOVE, &existing);
+    EXPECT_EQ(state(), before);
 }
 
 } // namespace

@@ -1,31 +1,40 @@
-// The notification-area icon as the shell is told about it (every record sent is
-// watched on its way to the shell), tray clicks, and the hotkeys' registration.
+// The notification-area icon as the shell is told about it (every record is watched
+// on its way to the shell), tray clicks, and the hotkeys' registration.
 #include "vistrel_fixture.h"
 
 #include "identifiers.h"
-#include "program_state.h"
 #include "settings.h"
 #include "tray_icon.h"
-#include "view.h"
-#include "window_probe.h"
 
-#include <chrono>
-#include <string>
+#include <array>
 #include <thread>
 
 namespace {
 
-struct SentRecord {
-    DWORD message;
-    NOTIFYICONDATAA data;
-    bool windowExisted;
-};
-std::vector<SentRecord> sent;
-
+// Each record sent, as "add|modify icon tip; " or "delete; ", checked on the way.
+std::string sent;
 BOOL WINAPI recordAndForward(DWORD message, PNOTIFYICONDATAA data)
 {
-    sent.push_back({message, *data, IsWindow(data->hWnd) != 0});
+    EXPECT_TRUE(data->cbSize == NOTIFYICONDATAA_V1_SIZE && data->uID == 0 && IsWindow(data->hWnd));
+    sent += std::array{"add", "modify", "delete"}[message];
+    if (message != NIM_DELETE) {
+        EXPECT_EQ(data->uFlags, NIF_ICON | NIF_TIP | (message == NIM_ADD ? NIF_MESSAGE : 0u));
+        EXPECT_TRUE(message != NIM_ADD || data->uCallbackMessage == WM_TRAYNOTIFY);
+        sent += (data->hIcon == trayIconColor ? " colour " : data->hIcon == trayIconMono ? " mono " : " ? ") +
+                std::string(data->szTip);
+    }
+    sent += "; ";
     return Shell_NotifyIconA(message, data);
+}
+
+// Ends whatever popup menu shows, noting when it showed.
+DWORD menuShownAt = 0;
+void CALLBACK endPopupMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu)) {
+        menuShownAt = menuShownAt ? menuShownAt : GetTickCount();
+        EndMenu();
+    }
 }
 
 class TrayIconTest : public VistrelTest {
@@ -41,232 +50,95 @@ protected:
         VistrelTest::TearDown();
         shellNotifyIcon = Shell_NotifyIconA;
     }
-
-    // Checks the last record: a modification to the icon and tip of a shown or
-    // hidden window.
-    void expectIconFollows(bool shown)
+    std::string sentSince(std::size_t& from)
     {
-        ASSERT_FALSE(sent.empty());
-        const SentRecord& r = sent.back();
-        EXPECT_EQ(r.message, static_cast<DWORD>(NIM_MODIFY));
-        EXPECT_EQ(r.data.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
-        EXPECT_EQ(r.data.hWnd, window_);
-        EXPECT_EQ(r.data.uID, 0u);
-        EXPECT_EQ(r.data.uFlags, static_cast<UINT>(NIF_ICON | NIF_TIP));
-        EXPECT_EQ(r.data.hIcon, shown ? trayIconColor : trayIconMono);
-        EXPECT_STREQ(r.data.szTip, shown ? "Hide Vistrel" : "Show Vistrel");
+        std::string news = sent.substr(from);
+        from = sent.size();
+        return news;
     }
-    void expectAdded(const SentRecord& r)
+    // Milliseconds from the message to the popup menu, or -1 when none showed.
+    int trayMessage(UINT mouse)
     {
-        EXPECT_EQ(r.message, static_cast<DWORD>(NIM_ADD));
-        EXPECT_EQ(r.data.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
-        EXPECT_EQ(r.data.hWnd, window_);
-        EXPECT_EQ(r.data.uID, 0u);
-        EXPECT_EQ(r.data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-        EXPECT_EQ(r.data.uCallbackMessage, static_cast<UINT>(WM_TRAYNOTIFY));
-        EXPECT_EQ(r.data.hIcon, trayIconMono);
-        EXPECT_STREQ(r.data.szTip, "Vistrel");
-    }
-    // The deletions sent, each checked: the icon is named by window and identifier.
-    int deletions() const
-    {
-        int count = 0;
-        for (const SentRecord& r : sent) {
-            if (r.message != NIM_DELETE)
-                continue;
-            ++count;
-            EXPECT_EQ(r.data.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE));
-            EXPECT_EQ(r.data.uID, 0u);
-            EXPECT_NE(r.data.hWnd, nullptr);
-        }
-        return count;
-    }
-};
-
-SIZE iconSize(HICON icon)
-{
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return {0, 0};
-    BITMAP colour{};
-    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof colour, &colour);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return {colour.bmWidth, info.hbmColor ? colour.bmHeight : colour.bmHeight / 2};
-}
-
-TEST_F(TrayIconTest, TheIconAndTipFollowTheWindowFromStartToExit)
-{
-    // Started hidden: black and white, "Show Vistrel".
-    ASSERT_TRUE(start(SW_HIDE));
-    ASSERT_EQ(sent.size(), 2u);
-    expectAdded(sent[0]);
-    expectIconFollows(false);
-    ASSERT_NE(trayIconColor, nullptr);
-    ASSERT_NE(trayIconMono, nullptr);
-    EXPECT_NE(trayIconColor, trayIconMono);
-    for (HICON icon : {trayIconColor, trayIconMono}) {
-        const SIZE size = iconSize(icon);
-        EXPECT_EQ(size.cx, 16);
-        EXPECT_EQ(size.cy, 16);
-    }
-
-    // A double click shows the window: colour, "Hide Vistrel", and the menu says Hide.
-    EXPECT_EQ(SendMessageA(window_, WM_TRAYNOTIFY, 0, WM_LBUTTONDBLCLK), 0);
-    EXPECT_TRUE(IsWindowVisible(window_));
-    expectIconFollows(true);
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Hide");
-    // The menu command hides it again.
-    SendMessageA(window_, WM_COMMAND, IDM_SHOW_HIDE, 0);
-    EXPECT_FALSE(IsWindowVisible(window_));
-    expectIconFollows(false);
-    EXPECT_EQ(itemText(IDM_SHOW_HIDE), "&Show");
-    // Other mouse messages do nothing.
-    const std::size_t before = sent.size();
-    for (UINT mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN})
+        menuShownAt = 0;
+        const DWORD sentAt = GetTickCount();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, endPopupMenu);
         EXPECT_EQ(SendMessageA(window_, WM_TRAYNOTIFY, 0, mouse), 0);
-    EXPECT_EQ(sent.size(), before);
-    EXPECT_FALSE(IsWindowVisible(window_));
-
-    // Exit deletes the icon while the window still exists, and only once.
-    SendMessageA(window_, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_FALSE(IsWindow(window_));
-    ASSERT_EQ(deletions(), 1);
-    EXPECT_EQ(sent.back().message, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_TRUE(sent.back().windowExisted);
-    EXPECT_EQ(trayIconColor, nullptr);
-    EXPECT_EQ(trayIconMono, nullptr);
-}
-
-TEST_F(TrayIconTest, TheIconComesBackWhenTheShellRestartsAndGoesWithTheWindow)
-{
-    ASSERT_TRUE(start());
-    sent.clear();
-    // The shell broadcasts this after its taskbar has been created anew.
-    SendMessageA(window_, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    ASSERT_EQ(sent.size(), 2u);
-    expectAdded(sent[0]);
-    expectIconFollows(true);
-
-    // Closed other than by Exit: no dead icon is left behind.
-    SendMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(window_));
-    EXPECT_EQ(deletions(), 1);
-    EXPECT_EQ(trayIconColor, nullptr);
-}
-
-// Ends whatever popup menu shows, noting that one showed and when.
-bool menuShown = false;
-DWORD menuShownAt = 0;
-int menuTicks = 0;
-void CALLBACK endPopupMenu(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu && IsWindowVisible(menu) && !menuShown) {
-        menuShown = true;
-        menuShownAt = GetTickCount();
+        KillTimer(nullptr, timer);
+        return menuShownAt ? static_cast<int>(menuShownAt - sentAt) : -1;
     }
-    if (menuShown || ++menuTicks > 60)
-        EndMenu();
-}
-
-class TrayClickTest : public TrayIconTest {
-protected:
-    void SetUp() override
-    {
-        TrayIconTest::SetUp();
-        savedDoubleClickTime_ = GetDoubleClickTime();
-        SetDoubleClickTime(600);
-        menuShown = false;
-        menuTicks = 0;
-        timer_ = SetTimer(nullptr, 0, 20, endPopupMenu);
-    }
-    void TearDown() override
-    {
-        KillTimer(nullptr, timer_);
-        SetDoubleClickTime(savedDoubleClickTime_);
-        TrayIconTest::TearDown();
-    }
-    UINT savedDoubleClickTime_ = 0;
-    UINT_PTR timer_ = 0;
 };
 
-TEST_F(TrayClickTest, ASingleClickOpensTheMenuOnlyAfterTheDoubleClickTime)
+TEST_F(TrayIconTest, TheIconAndTipFollowTheWindowFromStartToExitAndShellRestarts)
 {
-    ASSERT_TRUE(start());
-    const DWORD clicked = GetTickCount();
-    EXPECT_EQ(SendMessageA(window_, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN), 0);
-    EXPECT_TRUE(menuShown);
-    EXPECT_GE(menuShownAt - clicked, 590u);
-    EXPECT_TRUE(IsWindowVisible(window_));
-
-    // A right click opens it at once.
-    menuShown = false;
-    menuTicks = 0;
-    const DWORD rightClicked = GetTickCount();
-    EXPECT_EQ(SendMessageA(window_, WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN), 0);
-    EXPECT_TRUE(menuShown);
-    EXPECT_LT(menuShownAt - rightClicked, 450u);
+    std::size_t seen = 0;
+    ASSERT_TRUE(start(SW_HIDE));
+    EXPECT_EQ(sentSince(seen), "add mono Vistrel; modify mono Show Vistrel; ");
+    for (HICON icon : {trayIconColor, trayIconMono}) {
+        ICONINFO info{};
+        BITMAP mask{};
+        GetIconInfo(icon, &info);
+        GetObjectA(info.hbmMask, sizeof mask, &mask);
+        EXPECT_TRUE(mask.bmWidth == 16 && mask.bmHeight == (info.hbmColor ? 16 : 32));
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    EXPECT_EQ(trayMessage(WM_LBUTTONDBLCLK), -1);
+    EXPECT_EQ(sentSince(seen), "modify colour Hide Vistrel; ");
+    command(IDM_SHOW_HIDE);
+    EXPECT_EQ(sentSince(seen), "modify mono Show Vistrel; ");
+    for (UINT mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN})
+        EXPECT_EQ(trayMessage(mouse), -1);
+    EXPECT_EQ(state().substr(0, 6), "hidden");
+    // The shell restarted: the icon comes back.
+    SendMessageA(window_, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_EQ(sentSince(seen), "add mono Vistrel; modify mono Show Vistrel; ");
+    // Exit deletes the icon while the window still exists, and only once.
+    command(IDM_EXIT);
+    EXPECT_EQ(sentSince(seen), "delete; ");
+    EXPECT_TRUE(trayIconColor == nullptr && trayIconMono == nullptr);
 }
 
-TEST_F(TrayClickTest, ADoubleClickDuringTheWaitTogglesAndOpensNoMenu)
+TEST_F(TrayIconTest, AWindowClosedAnotherWayLeavesNoDeadIcon)
 {
+    std::size_t seen = 0;
     ASSERT_TRUE(start());
+    sentSince(seen);
+    SendMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(sentSince(seen), "delete; ");
+}
+
+TEST_F(TrayIconTest, ASingleClickOpensTheMenuAfterTheDoubleClickTimeUnlessASecondClickCame)
+{
+    const UINT savedDoubleClickTime = GetDoubleClickTime();
+    SetDoubleClickTime(600);
+    ASSERT_TRUE(start());
+    EXPECT_GE(trayMessage(WM_LBUTTONDOWN), 590);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    const int rightClick = trayMessage(WM_RBUTTONDOWN);
+    EXPECT_TRUE(rightClick >= 0 && rightClick < 450) << "a right click opens it at once";
     // The shell sends the second click's message while the first one's handler waits.
     std::thread shell([window = window_] {
         Sleep(150);
         SendMessageA(window, WM_TRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
     });
-    EXPECT_EQ(SendMessageA(window_, WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(trayMessage(WM_LBUTTONDOWN), -1);
     shell.join();
-    EXPECT_FALSE(menuShown);
     EXPECT_FALSE(IsWindowVisible(window_));
-    expectIconFollows(false);
+    SetDoubleClickTime(savedDoubleClickTime);
 }
 
-using HotKeysTest = VistrelTest;
-
-
-TEST_F(HotKeysTest, AltF12FreezesOnlyWhileTheHotkeysAreOn)
+TEST_F(VistrelTest, TheHotkeyFlagFollowsTheUsersChoiceEvenWhenAKeyIsTaken)
 {
     ASSERT_TRUE(start());
-    SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
-    pressAltWith(VK_F12);
-    EXPECT_TRUE(pollUntil(5s, [&] {
-        pumpMessages();
-        return viewFrozen;
-    }));
-    pressAltWith(VK_F12);
-    EXPECT_TRUE(pollUntil(5s, [&] {
-        pumpMessages();
-        return !viewFrozen;
-    }));
-
-    SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
-    pressAltWith(VK_F12);
-    Sleep(300);
-    pumpMessages();
-    EXPECT_FALSE(viewFrozen);
-}
-
-TEST_F(HotKeysTest, TheFlagFollowsTheUsersChoiceEvenWhenAKeyIsTaken)
-{
-    ASSERT_TRUE(start());
-    // Another program holds Alt+F11.
-    ASSERT_TRUE(RegisterHotKey(nullptr, 0x4322, MOD_ALT, VK_F11));
-    SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
-    EXPECT_EQ(Settings.HotKeys, 1);
-    EXPECT_TRUE(isChecked(IDM_HOTKEYS));
-    EXPECT_TRUE(hotKeyIsTaken(VK_F12));  // the free one is ours
-
-    SendMessageA(window_, WM_COMMAND, IDM_HOTKEYS, 0);
-    EXPECT_EQ(Settings.HotKeys, 0);
-    EXPECT_FALSE(isChecked(IDM_HOTKEYS));
-    EXPECT_FALSE(hotKeyIsTaken(VK_F12));
-    // Unregistering never touches the other program's key.
-    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0x4322, MOD_ALT, VK_F11)); // another program's
+    const std::string marks = "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Crosshair] [&Hide]";
+    command(IDM_HOTKEYS);
+    EXPECT_EQ(state(), marks + " [&Enable Hotkeys] F11 F12 | bar 0 top 1 keys 1 always 0 fast 0 cursor 2 zoom 1 at "
+                               "0,0,100,100");
+    command(IDM_HOTKEYS);
+    EXPECT_EQ(state(), marks + " F11 | bar 0 top 1 keys 0 always 0 fast 0 cursor 2 zoom 1 at 0,0,100,100")
+        << "the other program's key is never touched";
     UnregisterHotKey(nullptr, 0x4322);
-    EXPECT_FALSE(hotKeyIsTaken(VK_F11));
 }
 
 } // namespace

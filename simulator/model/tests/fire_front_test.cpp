@@ -51,8 +51,7 @@ TEST_F(FireFrontTest, EdgeShapesAndFullForestsBurnAlikeWithTheKnownFireTimes)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.xsize << " x " << c.ysize << " at " << c.density);
         const std::int32_t fireTime = expectEnginesAgree(c.xsize, c.ysize, c.density);
-        if (c.fireTime)
-            EXPECT_EQ(fireTime, c.fireTime);
+        EXPECT_TRUE(c.fireTime == 0 || fireTime == c.fireTime) << fireTime;
     }
 }
 

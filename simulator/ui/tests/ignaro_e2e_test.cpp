@@ -1,137 +1,151 @@
 // The real Ignaro.exe, started and driven from outside as a user would: command
-// lines, rejections with their notices, the settings dialog, the fire view and
-// the results window.
-#include "help_text.h"
-#include "run_texts.h"
+// lines and their notices, the settings dialog, and a visible run's fire view and
+// results window.
 #include "window_probe.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <cmath>
 #include <regex>
 
 namespace {
 
-std::filesystem::path ignaroProgram()
+const std::wstring dialogClass = L"#32770";
+const std::wstring helpStart = L"Pomoc na temat programu Ignaro wersja 1.1 (3.III.2001)\n";
+
+ChildProcess startIgnaro(const std::wstring& arguments, const ScratchFolder& folder)
 {
-    const char* path = std::getenv("IGNARO_EXE");
-    if (!path)
-        throw std::runtime_error("IGNARO_EXE is not set");
-    return windowsPath(path);
+    return ChildProcess("IGNARO_EXE", arguments, folder.path);
 }
 
-constexpr wchar_t dialogClass[] = L"#32770";
-
-std::vector<std::string> fileRows(const std::filesystem::path& file) { return crlfLines(readFile(file)); }
-
-// The notice box on screen: "Uwaga!" with the given text; pressed OK.
-void expectNoticeAndPressOk(DWORD processId, const std::wstring& text)
+// The notice box "Uwaga!" showing text (or text's beginning), then OK pressed.
+void expectNoticeAndPressOk(DWORD processId, const std::wstring& text, bool whole = true)
 {
     HWND box = waitForWindow(processId, dialogClass, L"Uwaga!");
     ASSERT_NE(box, nullptr) << "no notice appeared";
-    EXPECT_EQ(readMessageBox(box).text, text);
-    HWND ok = childWithText(box, L"OK");
-    ASSERT_NE(ok, nullptr);
-    pressButton(ok);
+    const std::wstring shown = windowText(GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(whole ? shown : shown.substr(0, text.size()), text);
+    pressButton(childWithText(box, L"OK"));
     ASSERT_TRUE(waitForWindowGone(box));
 }
+
+HWND settingsDialog(DWORD processId) { return waitForWindow(processId, dialogClass, L"Ustawienia"); }
+
+void setText(HWND control, const wchar_t* text) { SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
 
 } // namespace
 
 TEST(IgnaroCommandLine, SixArgumentsAppendOneRowPerTrialAndEnd)
 {
-    ScratchFolder folder(L"ignaro-silent");
-    std::filesystem::path file = folder.path() / L"pożar.txt";
-    {
-        ChildProcess ignaro(ignaroProgram(), L"50 40 45 3 1 pożar.txt", folder.path());
-        EXPECT_EQ(ignaro.waitForExit(), 0u);
-    }
-    {
-        ChildProcess again(ignaroProgram(), L"3 3 100 1 5 pożar.txt extra arguments", folder.path());
-        EXPECT_EQ(again.waitForExit(), 0u);
-    }
-    auto rows = fileRows(file);
+    ScratchFolder folder;
+    EXPECT_EQ(startIgnaro(L"50 40 45 3 1 pożar.txt", folder).waitForExit(), 0u);
+    EXPECT_EQ(startIgnaro(L"3 3 100 1 5 pożar.txt extra arguments", folder).waitForExit(), 0u);
+    auto rows = crlfLines(folder.path / L"pożar.txt");
     ASSERT_EQ(rows.size(), 4u);
-    std::regex row(R"(0\.45 \d+ (1|0\.\d+|\d(\.\d+)?e-\d\d))");
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(std::regex_match(rows[static_cast<std::size_t>(i)], row)) << rows[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(std::regex_match(rows[i], std::regex(R"(0\.45 \d+ (1|0\.\d+|\d(\.\d+)?e-\d\d))"))) << rows[i];
     EXPECT_EQ(rows[3], "1 3 1") << "the second run appends after the first";
 }
 
-TEST(IgnaroCommandLine, RejectedSizeShowsItsNoticeThenTheHelpAndRunsNothing)
+TEST(IgnaroCommandLine, RejectionsAndLostRowsAreNoticedOnce)
 {
-    ScratchFolder folder(L"ignaro-rejected");
-    ChildProcess ignaro(ignaroProgram(), L"0 0 500 0 0 f.txt", folder.path());
-    expectNoticeAndPressOk(ignaro.id(), std::wstring(rejection::xSizeTooSmall));
-    expectNoticeAndPressOk(ignaro.id(), helpText());
-    EXPECT_EQ(ignaro.waitForExit(), 0u);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / L"f.txt"));
+    ScratchFolder folder;
+    ChildProcess rejected = startIgnaro(L"0 0 500 0 0 f.txt", folder);
+    expectNoticeAndPressOk(rejected.id(), L"Rozmiar x powinien być większy od zera!");
+    expectNoticeAndPressOk(rejected.id(), helpStart, false);
+    EXPECT_EQ(rejected.waitForExit(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(folder.path / L"f.txt"));
+
+    ChildProcess unwritable = startIgnaro(L"10 10 -97 1 1 missing\\rows.txt", folder);
+    expectNoticeAndPressOk(unwritable.id(), L"Nie można zapisać wyników do pliku: missing\\rows.txt");
+    EXPECT_EQ(unwritable.waitForExit(), 0u) << "one notice for the four series of the sweep";
 }
 
-TEST(IgnaroCommandLine, UnwritableResultsFileIsReportedOnce)
+TEST(IgnaroDialog, HelpRejectionAndRunEachBringAFreshDialogBack)
 {
-    ScratchFolder folder(L"ignaro-unwritable");
-    ChildProcess ignaro(ignaroProgram(), L"10 10 -97 1 1 missing\\rows.txt", folder.path());
-    expectNoticeAndPressOk(ignaro.id(), L"Nie można zapisać wyników do pliku: missing\\rows.txt");
-    EXPECT_EQ(ignaro.waitForExit(), 0u) << "one notice for the four series of the sweep";
-}
-
-TEST(IgnaroDialog, HelpThenRunWithChangedFieldsThenCancel)
-{
-    ScratchFolder folder(L"ignaro-dialog");
-    ChildProcess ignaro(ignaroProgram(), L"1 2 3", folder.path());
-
-    HWND dialog = waitForWindow(ignaro.id(), dialogClass, L"Ustawienia");
+    ScratchFolder folder;
+    ChildProcess ignaro = startIgnaro(L"1 2 3", folder);
+    HWND dialog = settingsDialog(ignaro.id());
     ASSERT_NE(dialog, nullptr);
-    HWND help = childWithText(dialog, L"Pomoc");
-    ASSERT_NE(help, nullptr);
-    SendMessageW(childWithText(dialog, L"400"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"123"));
-    pressButton(help);
-    expectNoticeAndPressOk(ignaro.id(), helpText());
+    setText(childWithText(dialog, L"400"), L"123");
+    pressButton(childWithText(dialog, L"Pomoc"));
+    expectNoticeAndPressOk(ignaro.id(), helpStart, false);
 
-    // A fresh dialog with the initial values, whatever was typed before.
-    dialog = waitForWindow(ignaro.id(), dialogClass, L"Ustawienia");
-    ASSERT_NE(dialog, nullptr);
-    for (const wchar_t* text : {L"400", L"45", L"1", L"pozar.txt", L"bez wizualizacji", L"OK", L"Anuluj"})
-        EXPECT_NE(childWithText(dialog, text), nullptr) << text;
-    EXPECT_EQ(childWithText(dialog, L"123"), nullptr);
+    ASSERT_NE(dialog = settingsDialog(ignaro.id()), nullptr);
+    EXPECT_EQ(childWithText(dialog, L"123"), nullptr) << "the initial values again";
+    setText(childWithText(dialog, L"45"), L"150");
+    pressButton(childWithText(dialog, L"OK"));
+    expectNoticeAndPressOk(ignaro.id(), L"Gęstość powinna być liczbą z zakresu <0,100> albo <-100,0)\n", false);
 
-    auto edits = childWindows(dialog);
-    std::vector<HWND> editBoxes;
-    for (HWND child : edits)
-        if (_wcsicmp(className(child).c_str(), L"Edit") == 0)
-            editBoxes.push_back(child);
-    ASSERT_EQ(editBoxes.size(), 5u);
+    ASSERT_NE(dialog = settingsDialog(ignaro.id()), nullptr);
+    const std::vector<HWND> edits = children(dialog, L"Edit");
+    ASSERT_EQ(edits.size(), 5u);
     // Created in tab order: x size, y size, density, trials, then the file name.
     const wchar_t* values[] = {L"30", L"20", L"50", L"2", L"wyniki.txt"};
     for (std::size_t i = 0; i < 5; ++i)
-        SendMessageW(editBoxes[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(values[i]));
+        setText(edits[i], values[i]);
     pressButton(childWithText(dialog, L"bez wizualizacji"));
     pressButton(childWithText(dialog, L"OK"));
 
-    dialog = waitForWindow(ignaro.id(), dialogClass, L"Ustawienia");
-    ASSERT_NE(dialog, nullptr) << "the dialog comes back after the run";
-    auto rows = fileRows(folder.path() / L"wyniki.txt");
+    ASSERT_NE(dialog = settingsDialog(ignaro.id()), nullptr) << "the dialog comes back after the run";
+    auto rows = crlfLines(folder.path / L"wyniki.txt");
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].substr(0, 4), "0.5 ");
-
+    EXPECT_TRUE(rows[0].starts_with("0.5 "));
     pressButton(childWithText(dialog, L"Anuluj"));
     EXPECT_EQ(ignaro.waitForExit(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(folder.path / L"pozar.txt"));
 }
 
-TEST(IgnaroDialog, RejectionInTheDialogShowsTheDialogAgain)
+TEST(IgnaroVisibleRun, FireViewAndResultsWindowWithTheUsersDecimalComma)
 {
-    ScratchFolder folder(L"ignaro-dialog-rejection");
-    ChildProcess ignaro(ignaroProgram(), L"", folder.path());
-    HWND dialog = waitForWindow(ignaro.id(), dialogClass, L"Ustawienia");
-    ASSERT_NE(dialog, nullptr);
-    SendMessageW(childWithText(dialog, L"45"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"150"));
-    pressButton(childWithText(dialog, L"OK"));
-    expectNoticeAndPressOk(ignaro.id(), std::wstring(rejection::density));
-    dialog = waitForWindow(ignaro.id(), dialogClass, L"Ustawienia");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_NE(childWithText(dialog, L"45"), nullptr);
-    pressButton(childWithText(dialog, L"Anuluj"));
+    wchar_t savedSymbol[8] = L".";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, savedSymbol, 8);
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L",");
+    ScratchFolder folder;
+    ChildProcess ignaro = startIgnaro(L"120 80 45 2 0 rows.txt", folder);
+    HWND results = waitForWindow(ignaro.id(), dialogClass, L"Efekty pożaru", 60s);
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, savedSymbol);
+    ASSERT_NE(results, nullptr);
+    HWND view = waitForWindow(ignaro.id(), L"IgnaroFireView", L"Ignaro", 5s);
+    ASSERT_NE(view, nullptr) << "the last fire stays on screen behind the results";
+
+    // The fire view: 120 x 80 client pixels, centred, no title-bar buttons, disabled
+    // while the results window is open.
+    RECT client, outer, place;
+    GetClientRect(view, &client);
+    GetWindowRect(view, &outer);
+    EXPECT_EQ(client.right * 1000 + client.bottom, 120080);
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+    EXPECT_EQ(GetWindowLongPtrW(view, GWL_STYLE) & (WS_SYSMENU | WS_THICKFRAME), 0);
+    EXPECT_FALSE(IsWindowEnabled(view));
+
+    // The results window at the top left, sizeable but not minimisable: the header,
+    // then one row per trial in per cent.
+    GetWindowRect(results, &place);
+    EXPECT_EQ(place.left + place.top, 0);
+    EXPECT_EQ(GetWindowLongPtrW(results, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX),
+              WS_THICKFRAME | WS_MAXIMIZEBOX);
+    const std::wstring text = windowText(children(results, L"Edit").at(0));
+    EXPECT_TRUE(text.starts_with(L"Rozmiar lasu: 120 x 80\r\nLiczba prób: 2\r\n"));
+    EXPECT_EQ(std::ranges::count(text, L'\n'), 9 + 2) << "the header, then a row per trial";
+    std::wsmatch row;
+    ASSERT_TRUE(std::regex_search(text, row, std::wregex(LR"(45%\t(\d+)\t(\d+)(,(\d+))?%\r\n$)")));
+    const double burntFraction = std::stod(row[2].str() + L"." + (row[4].matched ? row[4].str() : L"0")) / 100;
+
+    // The last fire as it ended: white, green and black only, the centre burnt, and
+    // as many black pixels as the row says burnt of the 4320 trees.
+    const auto pixels = clientPixels(view);
+    ASSERT_EQ(pixels.size(), 120u * 80u);
+    EXPECT_EQ(std::ranges::count_if(pixels, [](DWORD p) { return p != 0 && p != 0xFFFFFF && p != 0x008000; }), 0);
+    EXPECT_EQ(pixels[40 * 120 + 60], 0u) << "the centre tree always burns";
+    EXPECT_EQ(std::ranges::count(pixels, 0u), std::lround(burntFraction * 4320));
+
+    PostMessageW(results, WM_CLOSE, 0, 0);
     EXPECT_EQ(ignaro.waitForExit(), 0u);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / L"pozar.txt"));
+    const auto rows = crlfLines(folder.path / L"rows.txt");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].substr(0, 5 + row[1].length()), "0.45 " + std::string(row[1].first, row[1].second))
+        << "the file and the window agree";
 }

@@ -1,0 +1,39 @@
+// What the in-process Wine tests of Vistrel share: a registry of their own in place
+// of the user's HKEY_CURRENT_USER, a main window made the way start-up makes it with
+// the program-wide state reset around each test, and the window's state as one line.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "registry_probe.h"
+#include "settings_store.h"
+#include "window_probe.h"
+
+#include <string>
+
+inline void writeSettingsValue(const char* name, const RegistryBytes& bytes, DWORD type = REG_BINARY)
+{
+    ASSERT_TRUE(writeRegistryValue(settingsKeyPath, name, bytes, type));
+}
+// Whether Alt with the key is registered as a hotkey, by anyone.
+bool hotKeyIsTaken(UINT virtualKey);
+
+class VistrelTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // createMainWindow with the given show command; the window, or null.
+    HWND start(int showCommand = SW_SHOWNORMAL);
+    // Destroys the window as the program's end does and drops the quit message.
+    void destroy();
+    void pumpMessages();
+    LRESULT command(UINT id) { return SendMessageA(window_, WM_COMMAND, id, 0); }
+    // "shown|hidden [top] left,top,right,bottom", the checked menu items, the show/hide
+    // item, the hotkeys held by anyone ("F11 F12"), and the eight settings in memory.
+    std::string state() const;
+
+    RedirectedRegistry registry_;
+    HWND window_ = nullptr;
+};
