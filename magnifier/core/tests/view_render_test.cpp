@@ -4,10 +4,6 @@
 #include "vistrel_fixture.h"
 
 #include "clipboard_probe.h"
-#include "identifiers.h"
-#include "program_state.h"
-#include "settings.h"
-#include "view.h"
 #include "view_geometry.h"
 
 namespace {

@@ -1,51 +1,25 @@
 // The shared fixture of Vistrel's in-process tests.
 #include "vistrel_fixture.h"
 
-#include "program_state.h"
-#include "settings.h"
 #include "start_up.h"
 #include "toolbar.h"
-#include "view.h"
 
 #include <sstream>
-
-namespace {
-
-void resetProgramState()
-{
-    Settings = {};
-    viewFrozen = false;
-    lastCursorPos = {0, 0};
-    deleteSnapshot();
-    if (indicatorIcon)
-        DestroyIcon(indicatorIcon);
-    indicatorIcon = nullptr;
-    mainMenu = nullptr;
-    appBarData = {};
-    appInstance = GetModuleHandleA(nullptr);
-    screenRect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-}
-
-} // namespace
-
-bool hotKeyIsTaken(UINT virtualKey)
-{
-    // A second registration of keys already held fails.
-    return !RegisterHotKey(nullptr, 0x1234, MOD_ALT, virtualKey) || !UnregisterHotKey(nullptr, 0x1234);
-}
 
 void VistrelTest::SetUp()
 {
     static const bool registered = registerMainWindowClass(GetModuleHandleA(nullptr));
     ASSERT_TRUE(registered);
-    resetProgramState();
-}
-
-void VistrelTest::TearDown()
-{
-    destroy();
-    resetProgramState();
+    // The program-wide state as a process starts with it.
+    Settings = {};
+    viewFrozen = false;
+    lastCursorPos = {0, 0};
+    deleteSnapshot();
+    mainMenu = nullptr;
+    appBarData = {};
+    appInstance = GetModuleHandleA(nullptr);
+    screenRect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
 }
 
 HWND VistrelTest::start(int showCommand)
@@ -67,7 +41,6 @@ void VistrelTest::destroy()
 
 void VistrelTest::pumpMessages()
 {
-    // Whatever is queued, the quit message of a destroyed window among it.
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         if (message.message != WM_QUIT && message.message != WM_TIMER)
@@ -81,12 +54,12 @@ std::string VistrelTest::state() const
     text << (IsWindowVisible(window_) ? "shown" : "hidden")
          << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? " top " : " ") << r.left << ',' << r.top << ','
          << r.right << ',' << r.bottom;
-    for (UINT id = 40001; id <= 40016; ++id) {
-        const UINT itemState = GetMenuState(mainMenu, id, MF_BYCOMMAND);
-        char item[64] = {};
-        if (itemState != static_cast<UINT>(-1) && (itemState & MF_CHECKED || id == 40015) &&
-            GetMenuStringA(mainMenu, id, item, sizeof item, MF_BYCOMMAND))
-            text << " [" << item << ']';
+    for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
+        const UINT item = GetMenuState(mainMenu, id, MF_BYCOMMAND);
+        char name[64] = {};
+        if (item != static_cast<UINT>(-1) && (item & MF_CHECKED || id == IDM_SHOW_HIDE) &&
+            GetMenuStringA(mainMenu, id, name, sizeof name, MF_BYCOMMAND))
+            text << " [" << name << ']';
     }
     text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "");
     const SettingsRecord& s = Settings;

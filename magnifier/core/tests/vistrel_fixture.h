@@ -2,36 +2,37 @@
 // of the user's HKEY_CURRENT_USER, a main window made the way start-up makes it with
 // the program-wide state reset around each test, and the window's state as one line.
 #pragma once
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
+#include "identifiers.h"
+#include "program_state.h"
 #include "registry_probe.h"
+#include "settings.h"
 #include "settings_store.h"
+#include "view.h"
 #include "window_probe.h"
 
-#include <string>
+#include <gtest/gtest.h>
 
 inline void writeSettingsValue(const char* name, const RegistryBytes& bytes, DWORD type = REG_BINARY)
 {
     ASSERT_TRUE(writeRegistryValue(settingsKeyPath, name, bytes, type));
 }
-// Whether Alt with the key is registered as a hotkey, by anyone.
-bool hotKeyIsTaken(UINT virtualKey);
+// Whether Alt with the key is registered as a hotkey, by anyone: a second
+// registration of keys already held fails.
+inline bool hotKeyIsTaken(UINT key) { return !RegisterHotKey(nullptr, 1, MOD_ALT, key) || !UnregisterHotKey(nullptr, 1); }
 
 class VistrelTest : public testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { destroy(); }
 
     // createMainWindow with the given show command; the window, or null.
     HWND start(int showCommand = SW_SHOWNORMAL);
-    // Destroys the window as the program's end does and drops the quit message.
+    // Destroys the window as the program's end does, and whatever it queued.
     void destroy();
     void pumpMessages();
     LRESULT command(UINT id) { return SendMessageA(window_, WM_COMMAND, id, 0); }
-    // "shown|hidden [top] left,top,right,bottom", the checked menu items, the show/hide
-    // item, the hotkeys held by anyone ("F11 F12"), and the eight settings in memory.
+    // "shown|hidden [top] left,top,right,bottom", the checked menu items and the
+    // show/hide item, the hotkeys held by anyone, then the eight settings in memory.
     std::string state() const;
 
     RedirectedRegistry registry_;

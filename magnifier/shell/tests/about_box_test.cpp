@@ -3,7 +3,6 @@
 #include "vistrel_fixture.h"
 
 #include "about_box.h"
-#include "identifiers.h"
 #include "os_version_line.h"
 
 #include <future>

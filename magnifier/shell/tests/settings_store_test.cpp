@@ -3,7 +3,6 @@
 // values the program cannot use. What Exit saves is checked end to end.
 #include "vistrel_fixture.h"
 
-#include "settings.h"
 
 namespace {
 

@@ -6,82 +6,72 @@
 
 #include <cstring>
 #include <map>
-#include <string>
-#include <vector>
 
 namespace {
 
-std::vector<int> bytesOf(std::span<std::byte> field)
+// The record's fields as text, in declaration order.
+std::string fields(const SettingsRecord& s)
 {
-    std::vector<int> bytes;
-    for (std::byte b : field)
-        bytes.push_back(static_cast<int>(b));
-    return bytes;
+    std::string text;
+    for (std::int32_t v : {s.AppBarMode, s.HighSampleRate, s.UpdateAlways, s.AllwaysOnTop, s.CursorType, s.ZoomLevel,
+                           s.WindowPosition.left, s.WindowPosition.top, s.WindowPosition.right,
+                           s.WindowPosition.bottom, s.HotKeys})
+        text += std::to_string(v) + " ";
+    return text;
 }
 
-TEST(SettingsLayout, NamesOrdersAndLittleEndianBytes)
+TEST(Settings, LayoutOrdersAndDefaults)
 {
     SettingsRecord record{};
-    record.ZoomLevel = 0x01020304;
     record.WindowPosition = {-1, 2, 300, 0x7fffffff};
-    EXPECT_EQ(bytesOf(settingsValueBytes(record, SettingsValue::ZoomLevel)), (std::vector{4, 3, 2, 1}));
-    EXPECT_EQ(bytesOf(settingsValueBytes(record, SettingsValue::WindowPosition)),
-              (std::vector{0xff, 0xff, 0xff, 0xff, 2, 0, 0, 0, 0x2c, 1, 0, 0, 0xff, 0xff, 0xff, 0x7f}));
+    const auto bytes = settingsValueBytes(record, SettingsValue::WindowPosition);
+    EXPECT_EQ(std::vector<std::byte>(bytes.begin(), bytes.end()),
+              (std::vector<std::byte>{std::byte{0xff}, std::byte{0xff}, std::byte{0xff}, std::byte{0xff}, std::byte{2}, {},
+                                      {}, {}, std::byte{0x2c}, std::byte{1}, {}, {}, std::byte{0xff}, std::byte{0xff},
+                                      std::byte{0xff}, std::byte{0x7f}}));
     std::string names;
     for (SettingsValue value : settingsSaveOrder)
-        names += settingsValueName(value) + std::string(settingsValueBytes(record, value).size() == 16 ? "16 " : " ");
-    EXPECT_EQ(names, "AppBarMode AllwaysOnTop HotKeys UpdateAlways HighSampleRate CursorType ZoomLevel WindowPosition16 ");
+        names += settingsValueName(value) + std::to_string(settingsValueBytes(record, value).size()) + " ";
+    EXPECT_EQ(names, "AppBarMode4 AllwaysOnTop4 HotKeys4 UpdateAlways4 HighSampleRate4 CursorType4 ZoomLevel4 "
+                     "WindowPosition16 ");
 
     // Read in load order; a missing or too long value gets its default, a short one
     // replaces only the leading bytes.
-    std::map<std::string, std::vector<std::byte>> key{{"CursorType", {std::byte{4}}},
-                                                      {"AllwaysOnTop", std::vector<std::byte>(5)}};
+    std::map<std::string, std::vector<std::byte>> key{{"CursorType", {std::byte{4}}}, {"AllwaysOnTop", {{}, {}, {}, {}, {}}}};
     std::string queried;
-    SettingsRecord read{};
-    read.CursorType = 0x0300;
-    read.HotKeys = 7;
-    readSettingsValues(read, [&](const char* name, std::span<std::byte> field) {
+    record.CursorType = 0x0300;
+    record.HotKeys = 7;
+    readSettingsValues(record, [&](const char* name, std::span<std::byte> field) {
         queried += name + std::string(" ");
         auto found = key.find(name);
-        if (found == key.end() || found->second.size() > field.size())
-            return false;
-        std::memcpy(field.data(), found->second.data(), found->second.size());
-        return true;
+        return found != key.end() && found->second.size() <= field.size() &&
+               std::memcpy(field.data(), found->second.data(), found->second.size());
     });
     EXPECT_EQ(queried, "AppBarMode HighSampleRate UpdateAlways AllwaysOnTop HotKeys CursorType ZoomLevel WindowPosition ");
-    EXPECT_EQ(read.CursorType, 0x0304);
-    EXPECT_TRUE(read.ZoomLevel == 2 && read.AllwaysOnTop == 1 && read.HotKeys == 0 && read.AppBarMode == 0);
-    EXPECT_TRUE(read.WindowPosition.left == 0 && read.WindowPosition.right == 100 && read.WindowPosition.bottom == 100);
-
-    // A first run (no key) differs in zoom and indicator, and leaves HotKeys alone.
-    SettingsRecord firstRun{};
-    firstRun.HotKeys = 7;
-    applyFirstRunDefaults(firstRun);
-    EXPECT_TRUE(firstRun.ZoomLevel == 1 && firstRun.CursorType == 2 && firstRun.AllwaysOnTop == 1);
-    EXPECT_EQ(firstRun.AppBarMode | firstRun.HighSampleRate | firstRun.UpdateAlways, 0);
-    EXPECT_EQ(firstRun.HotKeys, 7);
-    EXPECT_TRUE(firstRun.WindowPosition.right == 100 && firstRun.WindowPosition.bottom == 100);
+    EXPECT_EQ(fields(record), "0 0 0 1 772 2 0 0 100 100 0 ");
+    // A first run (no key at all) differs in zoom and indicator, and leaves HotKeys alone.
+    record.HotKeys = 7;
+    applyFirstRunDefaults(record);
+    EXPECT_EQ(fields(record), "0 0 0 1 2 1 0 0 100 100 7 ");
 }
 
-TEST(SettingsRepair, ValuesTheProgramCannotUseBecomeDefaults)
+TEST(Settings, ValuesTheProgramCannotUseBecomeDefaults)
 {
-    auto repaired = [](SettingsRecord record, bool onScreen = true) {
+    auto repaired = [](int zoom, int type, ScreenRectangle where, bool onScreen = true) {
+        SettingsRecord record{0, 0, 0, 1, type, zoom, where, 0};
         repairLoadedSettings(record, [onScreen](const ScreenRectangle&) { return onScreen; });
-        return record;
+        return fields(record);
     };
-    const SettingsRecord good{0, 0, 0, 1, 4, 2, {10, 10, 200, 150}, 0};
-    const SettingsRecord kept = repaired(good);
-    EXPECT_EQ(std::memcmp(&kept, &good, sizeof good), 0);
+    EXPECT_EQ(repaired(2, 4, {10, 10, 200, 150}), "0 0 0 1 4 2 10 10 200 150 0 ");
     for (int zoom : {0, 3, -1})
-        EXPECT_EQ(repaired({0, 0, 0, 1, 4, zoom, {10, 10, 200, 150}, 0}).ZoomLevel, 2) << zoom;
+        EXPECT_EQ(repaired(zoom, 0, {10, 10, 200, 150}), "0 0 0 1 0 2 10 10 200 150 0 ") << zoom;
     for (int type : {-1, 5})
-        EXPECT_EQ(repaired({0, 0, 0, 1, type, 2, {10, 10, 200, 150}, 0}).CursorType, 1) << type;
-    // An 8-byte rectangle read at start-up leaves right and bottom 0: inverted.
-    for (ScreenRectangle bad : {ScreenRectangle{10, 20, 0, 0}, {10, 10, 10, 200}, {10, 10, 200, 10}, {300, 10, 200, 150}}) {
-        const ScreenRectangle fixed = repaired({0, 0, 0, 1, 4, 2, bad, 0}).WindowPosition;
-        EXPECT_TRUE(fixed.left == 0 && fixed.top == 0 && fixed.right == 100 && fixed.bottom == 100);
-    }
-    EXPECT_EQ(repaired(good, false).WindowPosition.right, 100);
+        EXPECT_EQ(repaired(1, type, {10, 10, 200, 150}), "0 0 0 1 1 1 10 10 200 150 0 ") << type;
+    // Empty or inverted (an 8-byte value read at start-up leaves right and bottom 0),
+    // or wholly off every monitor.
+    for (ScreenRectangle bad : {ScreenRectangle{10, 20, 0, 0}, {10, 10, 10, 200}, {10, 10, 200, 10}, {300, 10, 200, 150}})
+        EXPECT_EQ(repaired(1, 1, bad), "0 0 0 1 1 1 0 0 100 100 0 ");
+    EXPECT_EQ(repaired(1, 1, {10, 10, 200, 150}, false), "0 0 0 1 1 1 0 0 100 100 0 ");
 }
 
 } // namespace

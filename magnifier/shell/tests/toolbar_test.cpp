@@ -2,7 +2,6 @@
 // menu marks, and whether the shell holds a bar at the top of the screen.
 #include "vistrel_fixture.h"
 
-#include "identifiers.h"
 
 namespace {
 

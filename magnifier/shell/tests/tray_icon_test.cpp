@@ -2,8 +2,6 @@
 // on its way to the shell), tray clicks, and the hotkeys' registration.
 #include "vistrel_fixture.h"
 
-#include "identifiers.h"
-#include "settings.h"
 #include "tray_icon.h"
 
 #include <array>
@@ -16,13 +14,12 @@ std::string sent;
 BOOL WINAPI recordAndForward(DWORD message, PNOTIFYICONDATAA data)
 {
     EXPECT_TRUE(data->cbSize == NOTIFYICONDATAA_V1_SIZE && data->uID == 0 && IsWindow(data->hWnd));
+    EXPECT_EQ(data->uFlags, message == NIM_DELETE ? data->uFlags : NIF_ICON | NIF_TIP | (message ? 0u : NIF_MESSAGE));
+    EXPECT_TRUE(message != NIM_ADD || data->uCallbackMessage == WM_TRAYNOTIFY);
     sent += std::array{"add", "modify", "delete"}[message];
-    if (message != NIM_DELETE) {
-        EXPECT_EQ(data->uFlags, NIF_ICON | NIF_TIP | (message == NIM_ADD ? NIF_MESSAGE : 0u));
-        EXPECT_TRUE(message != NIM_ADD || data->uCallbackMessage == WM_TRAYNOTIFY);
+    if (message != NIM_DELETE)
         sent += (data->hIcon == trayIconColor ? " colour " : data->hIcon == trayIconMono ? " mono " : " ? ") +
                 std::string(data->szTip);
-    }
     sent += "; ";
     return Shell_NotifyIconA(message, data);
 }
@@ -31,10 +28,8 @@ BOOL WINAPI recordAndForward(DWORD message, PNOTIFYICONDATAA data)
 DWORD menuShownAt = 0;
 void CALLBACK endPopupMenu(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu)) {
-        menuShownAt = menuShownAt ? menuShownAt : GetTickCount();
+    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu) && (menuShownAt = GetTickCount()))
         EndMenu();
-    }
 }
 
 class TrayIconTest : public VistrelTest {
@@ -42,21 +37,11 @@ protected:
     void SetUp() override
     {
         VistrelTest::SetUp();
-        sent.clear();
         shellNotifyIcon = recordAndForward;
     }
-    void TearDown() override
-    {
-        VistrelTest::TearDown();
-        shellNotifyIcon = Shell_NotifyIconA;
-    }
-    std::string sentSince(std::size_t& from)
-    {
-        std::string news = sent.substr(from);
-        from = sent.size();
-        return news;
-    }
-    // Milliseconds from the message to the popup menu, or -1 when none showed.
+    // What was sent since the last call.
+    std::string news() { return std::exchange(sent, ""); }
+    // Milliseconds from a tray message to the popup menu, or -1 when none showed.
     int trayMessage(UINT mouse)
     {
         menuShownAt = 0;
@@ -70,41 +55,33 @@ protected:
 
 TEST_F(TrayIconTest, TheIconAndTipFollowTheWindowFromStartToExitAndShellRestarts)
 {
-    std::size_t seen = 0;
     ASSERT_TRUE(start(SW_HIDE));
-    EXPECT_EQ(sentSince(seen), "add mono Vistrel; modify mono Show Vistrel; ");
+    EXPECT_EQ(news(), "add mono Vistrel; modify mono Show Vistrel; ");
     for (HICON icon : {trayIconColor, trayIconMono}) {
         ICONINFO info{};
         BITMAP mask{};
         GetIconInfo(icon, &info);
         GetObjectA(info.hbmMask, sizeof mask, &mask);
-        EXPECT_TRUE(mask.bmWidth == 16 && mask.bmHeight == (info.hbmColor ? 16 : 32));
+        EXPECT_TRUE(mask.bmWidth == 16 && mask.bmHeight == (info.hbmColor ? 16 : 32)) << "16 x 16";
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
     }
     EXPECT_EQ(trayMessage(WM_LBUTTONDBLCLK), -1);
-    EXPECT_EQ(sentSince(seen), "modify colour Hide Vistrel; ");
+    EXPECT_EQ(news(), "modify colour Hide Vistrel; ");
     command(IDM_SHOW_HIDE);
-    EXPECT_EQ(sentSince(seen), "modify mono Show Vistrel; ");
+    EXPECT_EQ(news(), "modify mono Show Vistrel; ");
     for (UINT mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONDOWN})
         EXPECT_EQ(trayMessage(mouse), -1);
-    EXPECT_EQ(state().substr(0, 6), "hidden");
-    // The shell restarted: the icon comes back.
+    EXPECT_EQ(news() + state().substr(0, 6), "hidden");
     SendMessageA(window_, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_EQ(sentSince(seen), "add mono Vistrel; modify mono Show Vistrel; ");
-    // Exit deletes the icon while the window still exists, and only once.
+    EXPECT_EQ(news(), "add mono Vistrel; modify mono Show Vistrel; ") << "the shell restarted";
     command(IDM_EXIT);
-    EXPECT_EQ(sentSince(seen), "delete; ");
+    EXPECT_EQ(news(), "delete; ") << "while the window still exists, and only once";
     EXPECT_TRUE(trayIconColor == nullptr && trayIconMono == nullptr);
-}
-
-TEST_F(TrayIconTest, AWindowClosedAnotherWayLeavesNoDeadIcon)
-{
-    std::size_t seen = 0;
     ASSERT_TRUE(start());
-    sentSince(seen);
+    news();
     SendMessageA(window_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(sentSince(seen), "delete; ");
+    EXPECT_EQ(news(), "delete; ") << "closed another way: no dead icon is left";
 }
 
 TEST_F(TrayIconTest, ASingleClickOpensTheMenuAfterTheDoubleClickTimeUnlessASecondClickCame)
@@ -117,10 +94,7 @@ TEST_F(TrayIconTest, ASingleClickOpensTheMenuAfterTheDoubleClickTimeUnlessASecon
     const int rightClick = trayMessage(WM_RBUTTONDOWN);
     EXPECT_TRUE(rightClick >= 0 && rightClick < 450) << "a right click opens it at once";
     // The shell sends the second click's message while the first one's handler waits.
-    std::thread shell([window = window_] {
-        Sleep(150);
-        SendMessageA(window, WM_TRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
-    });
+    std::thread shell([window = window_] { Sleep(150), SendMessageA(window, WM_TRAYNOTIFY, 0, WM_LBUTTONDBLCLK); });
     EXPECT_EQ(trayMessage(WM_LBUTTONDOWN), -1);
     shell.join();
     EXPECT_FALSE(IsWindowVisible(window_));

@@ -1,5 +1,5 @@
 // Records the front-end calls of the model instead of showing windows.
-#include "recording_front_end.h"
+#include "model_fixture.h"
 
 #include "front_end.h"
 
