@@ -7,27 +7,19 @@
 # (right click on the magnifier window). Without one, it runs a short demonstration on
 # a private virtual display: a test picture, the cursor over it, a screenshot of the
 # screen with the magnifier saved to build/vistrel-demo.png, then Vistrel is closed
-# and the settings it saved are printed. Builds the x86_64 and i686 programs first if
-# they are missing; the x86_64 build runs (this machine cannot execute 32-bit
-# programs), in the persistent Wine prefix build/wine/vistrel-prefix (never ~/.wine).
+# and the settings it saved are printed. Runs the i686 deliverable (the x86_64 build
+# where 32-bit programs cannot run), built when missing, in the persistent Wine
+# prefix build/wine/vistrel-prefix (never ~/.wine).
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 [[ $# -eq 0 ]] || { echo "usage: scripts/run-vistrel.sh" >&2; exit 2; }
 
 "$repo/scripts/install-deps.sh"
-for preset in win64 win32; do
-  [[ -f $repo/build/$preset/bin/Vistrel.exe ]] && continue
-  echo "run-vistrel.sh: building Vistrel ($preset)" >&2
-  (
-    cd "$repo"
-    [[ -f build/$preset/CMakeCache.txt ]] || cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j2 --target Vistrel
-  )
-done
+read -r preset _ < <("$repo/scripts/windows-build.sh" Vistrel) || { echo "run-vistrel.sh: no program to run" >&2; exit 1; }
 
 session() { WINEDEBUG=-all "$repo/testing/wine-session.sh" --prefix "$repo/build/wine/vistrel-prefix" "$@"; }
-exe=$repo/build/win64/bin/Vistrel.exe
+exe=$repo/build/$preset/bin/Vistrel.exe
 
 if [[ -n ${DISPLAY:-} ]] && timeout 5 xdpyinfo >/dev/null 2>&1; then
   # `start` passes the normal show command; started bare, Vistrel would begin hidden.
@@ -40,7 +32,8 @@ unset DISPLAY KEEP_DISPLAY
 demo=$(mktemp -d)
 trap 'rm -rf "$demo"' EXIT
 convert -size 320x200 xc:white -fill red -draw "rectangle 20,20 120,90" \
-  -fill blue -draw "circle 230,120 270,160" -fill black -pointsize 30 -draw "text 20,170 'Vistrel 4X'" \
+  -fill blue -draw "circle 230,120 270,160" -fill black -pointsize 30 \
+  -font /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf -draw "text 20,170 'Vistrel 4X'" \
   "$demo/picture.png"
 cat >"$demo/demo.sh" <<SCRIPT
 #!/usr/bin/env bash

@@ -5,8 +5,8 @@
 #
 # With no arguments it runs "400 400 45 10 1 pozar.txt"; six arguments are passed on
 # as they are. The results file is relative to the current directory, which is also
-# Ignaro's. Builds the x86_64 and i686 programs first if they are missing. The
-# x86_64 build is the one that runs: this machine cannot execute 32-bit programs.
+# Ignaro's. Runs the i686 deliverable under 32-bit Wine, or the x86_64 build of the
+# same sources on a machine that cannot run 32-bit programs; builds it when missing.
 # Uses the caller's X display if it answers, a private Xvfb otherwise, and the
 # persistent Wine prefix build/wine/run-prefix (never ~/.wine).
 set -euo pipefail
@@ -19,15 +19,7 @@ case $# in
 esac
 
 "$repo/scripts/install-deps.sh"
-for preset in win64 win32; do
-  [[ -f $repo/build/$preset/bin/Ignaro.exe ]] && continue
-  echo "run.sh: building Ignaro ($preset)" >&2
-  (
-    cd "$repo"
-    [[ -f build/$preset/CMakeCache.txt ]] || cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j2 --target Ignaro
-  )
-done
+read -r preset loader < <("$repo/scripts/windows-build.sh" Ignaro) || { echo "run.sh: no program to run" >&2; exit 1; }
 
 if [[ -n ${DISPLAY:-} ]] && timeout 5 xdpyinfo >/dev/null 2>&1; then
   export KEEP_DISPLAY=1
@@ -40,7 +32,7 @@ results=${6//\\//}  # Ignaro may be given a Windows-style relative path
 before=$(stat -c %s "$results" 2>/dev/null || echo 0)
 status=0
 WINEDEBUG=-all "$repo/testing/wine-session.sh" --prefix "$repo/build/wine/run-prefix" \
-  /usr/lib/wine/wine64 "$repo/build/win64/bin/Ignaro.exe" "$@" || status=$?
+  "$loader" "$repo/build/$preset/bin/Ignaro.exe" "$@" || status=$?
 
 after=$(stat -c %s "$results" 2>/dev/null || echo 0)
 if ((after > before)); then
