@@ -74,6 +74,24 @@ for exe in build/win32/bin/Ignaro.exe build/win32/bin/Vistrel.exe; do
   fi
 done
 
+# The release archive: both programs and the README for the people who run them.
+archive_contents() {
+  python3 - "$@" <<'PYTHON'
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as archive:
+    names = sorted(archive.namelist())
+    readme = archive.read('README.txt') if 'README.txt' in names else b''
+print(' '.join(names), 'crlf' if readme.count(b'\r\n') == readme.count(b'\n') > 0 else 'bare-lf')
+PYTHON
+}
+archive=build/win32/Ignaro-Vistrel-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win32/CMakeCache.txt)-win32.zip
+if cmake --build --preset win32 --target package >"$logs/package.log" 2>&1 &&
+   [[ $(archive_contents "$archive") == "Ignaro.exe README.txt Vistrel.exe crlf" ]]; then
+  echo "archive check passed: $archive"; ((passed += 1))
+else
+  echo "archive check FAILED: $archive (see $logs/package.log)"; ((failed += 1)); failed_steps+=(archive)
+fi
+
 echo "test.sh: the Wine tests ran $tested_build"
 if [[ ${#failed_steps[@]} -gt 0 ]]; then
   echo "test.sh: FAILED: ${failed_steps[*]}"
