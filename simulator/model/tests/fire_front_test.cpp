@@ -13,18 +13,18 @@ namespace {
 struct Burn {
     std::int32_t fireTime = 0;
     long double burntFraction = 0;
-    std::vector<std::int16_t> grid;
+    std::vector<std::uint8_t> grid;
 };
 
-std::vector<std::int16_t> gridCopy()
+std::vector<std::uint8_t> gridCopy()
 {
-    std::span<std::int16_t> cells = forestCells();
+    std::span<std::uint8_t> cells = forestCells();
     return {cells.begin(), cells.end()};
 }
 
-void restoreGrid(const std::vector<std::int16_t>& forest) { std::ranges::copy(forest, forestCells().begin()); }
+void restoreGrid(const std::vector<std::uint8_t>& forest) { std::ranges::copy(forest, forestCells().begin()); }
 
-Burn sweepBurn(const std::vector<std::int16_t>& forest)
+Burn sweepBurn(const std::vector<std::uint8_t>& forest)
 {
     restoreGrid(forest);
     Burn burn;
@@ -34,7 +34,7 @@ Burn sweepBurn(const std::vector<std::int16_t>& forest)
     return burn;
 }
 
-Burn frontBurn(const std::vector<std::int16_t>& forest, std::int64_t plantedTrees)
+Burn frontBurn(const std::vector<std::uint8_t>& forest, std::int64_t plantedTrees)
 {
     restoreGrid(forest);
     FrontFire fire = spreadFireFront();
@@ -55,7 +55,7 @@ protected:
     // counts them, or as the grid shows them for a forest built by hand.
     void expectEnginesAgree(std::int64_t plantedTrees)
     {
-        std::vector<std::int16_t> forest = gridCopy();
+        std::vector<std::uint8_t> forest = gridCopy();
         Burn sweep = sweepBurn(forest);
         Burn front = frontBurn(forest, plantedTrees);
         EXPECT_EQ(front.fireTime, sweep.fireTime);
@@ -67,7 +67,7 @@ protected:
 
     void expectEnginesAgreeOnHandBuiltForest()
     {
-        std::span<std::int16_t> cells = forestCells();
+        std::span<std::uint8_t> cells = forestCells();
         expectEnginesAgree(std::ranges::count(cells, Tree));
     }
 };
