@@ -7,6 +7,7 @@ TEST(ResultRow, GeneralFormatWithSixSignificantDigits)
 {
     EXPECT_EQ(formatResultRow(0.45, 123, 1.0 / 3), "0.45 123 0.333333\r\n");
     EXPECT_EQ(formatResultRow(0.0, 2, 1.0), "0 2 1\r\n");
+    EXPECT_EQ(formatResultRow(-0.0, 2, 1.0), "0 2 1\r\n");
     EXPECT_EQ(formatResultRow(1.0000000000000004, 52, 0.00001), "1 52 1e-05\r\n");
     EXPECT_EQ(formatGeneral6(0.0001), "0.0001");
     EXPECT_EQ(formatGeneral6(0.5999999), "0.6");
