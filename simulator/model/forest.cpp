@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -129,9 +130,14 @@ std::int32_t spreadFire()
     while (active) {
         active = false;
         for (std::int32_t x = 0; x < xsize; ++x) {
-            for (std::int32_t y = 0; y < ysize; ++y) {
-                if (at(x, y) != Burning)
-                    continue;
+            // Few cells burn at a time: the search for the next one skips the rest
+            // many at a step. No cell turns Burning during the sweep, so the search
+            // goes on after each one whatever changed around it.
+            std::uint8_t* const column = &at(x, 0);
+            for (std::uint8_t* burning = column;
+                 (burning = static_cast<std::uint8_t*>(std::memchr(burning, Burning, column + ysize - burning)));
+                 ++burning) {
+                const auto y = static_cast<std::int32_t>(burning - column);
                 active = true;
                 for (std::int32_t dy = -1; dy <= 1; ++dy) {
                     std::int32_t ny = clampToGrid(y + dy, ysize);
@@ -147,8 +153,7 @@ std::int32_t spreadFire()
         // Trees caught in this sweep burn only in the next one, whatever the scan
         // order; the promotion is not drawn because both states look alike.
         for (std::uint8_t& state : forestCells())
-            if (state == Igniting)
-                state = Burning;
+            state = state == Igniting ? std::uint8_t{Burning} : state;
         ++fireTime;
     }
     return fireTime;
