@@ -1,5 +1,5 @@
-// The run of an experiment: single series or density sweep, the per-trial results
-// and the results file, driving the fire view and results window of the front end.
+// The run of an experiment: single series or density sweep, the rows of the trials
+// in the results file, driving the fire view and results window of the front end.
 #include "experiment.h"
 
 #include "extended_precision.h"
@@ -10,27 +10,28 @@
 #include "run_state.h"
 
 #include <new>
+#include <optional>
+#include <stdexcept>
 
 RunState run;
 
 namespace {
 
-bool allocateTrialResults(std::int32_t trials)
+// Rows go to the file as their trials end, so only the results window needs them
+// kept: its room is taken before the first trial.
+bool reserveShownResults(std::int32_t trials)
 {
     try {
-        run.fireTimes.assign(static_cast<std::size_t>(trials), 0);
-        run.burntFractions.assign(static_cast<std::size_t>(trials), 0.0);
+        run.shownResults.reserve(static_cast<std::size_t>(trials));
         return true;
     } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
         return false;
     }
 }
 
-void freeTrialResults()
-{
-    std::vector<double>().swap(run.burntFractions);
-    std::vector<std::int32_t>().swap(run.fireTimes);
-}
+void freeShownResults() { std::vector<TrialResult>().swap(run.shownResults); }
 
 // A density a little above 1 (the end of a sweep that did not start on a whole
 // per cent) asks for more trees than there are cells: such a series is skipped.
@@ -40,19 +41,60 @@ bool seriesFits()
     return targetTreeCount(p.xsize, p.density, p.ysize) <= forestCellCount(p.xsize, p.ysize);
 }
 
-// One series with its fire view; false when its rows were lost.
-bool runSeriesWithView(bool showResults)
+// A visible trial sweeps the grid, so that the cells change on screen in grid order
+// generation by generation; a silent one only follows the burning front, which
+// gives the same fire time and burnt fraction for a fraction of the work. Nothing
+// when the forest could not be planted.
+std::optional<TrialResult> runTrial()
 {
+    if (!plantTrees())
+        return std::nullopt;
+    if (run.parameters.silent) {
+        FrontFire fire = spreadFireFront();
+        return TrialResult{fire.fireTime, static_cast<double>(burntFraction(fire.burntTrees, plantedTreeCount()))};
+    }
+    std::int32_t fireTime = spreadFire();
+    return TrialResult{fireTime, static_cast<double>(measureTrial())};
+}
+
+struct SeriesEnd {
+    bool saved = true;    // every row reached the file
+    bool stalled = false; // a forest could not be planted: the run ends
+};
+
+// One series with its fire view. The results window shows only rows that are in
+// the file already.
+SeriesEnd runSeries(bool showResults)
+{
+    SeriesEnd end;
     if (!seriesFits())
-        return true;
-    const bool silent = run.parameters.silent;
-    if (!silent)
-        openFireView(run.parameters.xsize, run.parameters.ysize);
-    runSeries();
-    bool saved = writeResults(!showResults || silent);
-    if (!silent)
+        return end;
+    const RunParameters& p = run.parameters;
+    if (!p.silent)
+        openFireView(p.xsize, p.ysize);
+    ResultsFile file(p.fileName);
+    run.shownResults.clear();
+    for (std::int32_t t = 0; t < p.trials; ++t) {
+        std::optional<TrialResult> result = runTrial();
+        if (!result) {
+            end.stalled = true;
+            break;
+        }
+        if (file.isOpen())
+            file.writeRow(p.density, result->fireTime, result->burntFraction);
+        if (showResults)
+            run.shownResults.push_back(*result);
+    }
+    end.saved = file.isOpen() && file.close();
+    if (end.saved && showResults && !end.stalled) {
+        openResultsWindow(p.xsize, p.ysize, p.trials);
+        for (const TrialResult& result : run.shownResults)
+            appendResultRow(p.density, result.fireTime, result.burntFraction);
+        showResultsWindow();
+    }
+    if (!p.silent)
         closeFireView();
-    return saved;
+    return end;
 }
 
 } // namespace
@@ -67,61 +109,32 @@ RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, 
 {
     run.parameters = RunParameters{xsize, ysize, density, trials, silent, fileName};
     RunReport report;
-    if (!allocateForest() || !allocateTrialResults(trials)) {
-        freeTrialResults();
-        freeForest();
+    const bool single = !(density < 0);
+    if (!allocateForest()) {
         report.outOfMemory = true;
         return report;
     }
+    if (single && !silent && !reserveShownResults(trials)) {
+        freeForest();
+        report.tooManyTrials = true;
+        return report;
+    }
 
-    if (!(density < 0)) {
-        report.resultsNotSaved = !runSeriesWithView(true);
+    if (single) {
+        SeriesEnd end = runSeries(!silent);
+        report.resultsNotSaved = !end.saved;
+        report.plantingStalled = end.stalled;
     } else {
-        for (run.parameters.density = -density; run.parameters.density < sweepEnd;
+        for (run.parameters.density = -density; run.parameters.density < sweepEnd && !report.plantingStalled;
              run.parameters.density = nextSweepDensity(run.parameters.density)) {
-            if (!runSeriesWithView(false))
-                report.resultsNotSaved = true;
+            SeriesEnd end = runSeries(false);
+            report.resultsNotSaved = report.resultsNotSaved || !end.saved;
+            report.plantingStalled = end.stalled;
         }
     }
 
     freeFireFront();
-    freeTrialResults();
+    freeShownResults();
     freeForest();
     return report;
-}
-
-// A visible trial sweeps the grid, so that the cells change on screen in grid order
-// generation by generation; a silent one only follows the burning front, which
-// gives the same fire time and burnt fraction for a fraction of the work.
-void runSeries()
-{
-    for (std::int32_t t = 0; t < run.parameters.trials; ++t) {
-        plantTrees();
-        if (run.parameters.silent) {
-            FrontFire fire = spreadFireFront();
-            run.fireTimes[t] = fire.fireTime;
-            run.burntFractions[t] = static_cast<double>(burntFraction(fire.burntTrees, plantedTreeCount()));
-        } else {
-            run.fireTimes[t] = spreadFire();
-            run.burntFractions[t] = static_cast<double>(measureTrial());
-        }
-    }
-}
-
-bool writeResults(bool silent)
-{
-    ResultsFile file(run.parameters.fileName);
-    if (!file.isOpen())
-        return false;
-    const RunParameters& p = run.parameters;
-    if (!silent)
-        openResultsWindow(p.xsize, p.ysize, p.trials);
-    for (std::int32_t t = 0; t < p.trials; ++t) {
-        file.writeRow(p.density, run.fireTimes[t], run.burntFractions[t]);
-        if (!silent)
-            appendResultRow(p.density, run.fireTimes[t], run.burntFractions[t]);
-    }
-    if (!silent)
-        showResultsWindow();
-    return file.close();
 }

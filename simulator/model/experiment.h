@@ -8,14 +8,14 @@
 
 // What the run could not do, for the front end to tell the user once.
 struct RunReport {
-    bool outOfMemory = false;     // nothing was run
-    bool resultsNotSaved = false; // some series' rows could not be written
+    bool outOfMemory = false;      // no room for the forest: nothing was run
+    bool tooManyTrials = false;    // no room to keep the rows for the results window: nothing was run
+    bool plantingStalled = false;  // the draws could plant no more trees short of the target: the run ended there
+    bool resultsNotSaved = false;  // some series' rows could not be written
 };
 
 RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
                         bool silent, const std::filesystem::path& fileName);
-void runSeries();
-bool writeResults(bool silent); // false when the rows did not reach the file
 
 // The densities of a sweep that starts at the given fraction (0.5 for a start of -50 %).
 double nextSweepDensity(double density);

@@ -7,55 +7,67 @@
 #include "forest.h"
 #include "run_state.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
 namespace {
 
-// Grid indices (x * ysize + y) of the trees burning in this generation, followed by
-// those they set alight for the next. Kept from trial to trial, so that a run
-// allocates only while the largest front so far grows.
+// Grid indices of the trees burning in this generation, followed by those they set
+// alight for the next. Kept from trial to trial, so that a run allocates only while
+// the largest front so far grows.
 std::vector<std::uint32_t> front;
 
 } // namespace
 
 FrontFire spreadFireFront()
 {
-    std::int16_t* const cells = forestCells().data();
-    const auto xsize = static_cast<std::uint32_t>(run.parameters.xsize);
-    const auto ysize = static_cast<std::uint32_t>(run.parameters.ysize);
-    const std::uint32_t lastColumn = (xsize - 1) * ysize; // index of its top cell
+    std::uint8_t* const cells = forestCells().data();
+    const std::int32_t ysize = run.parameters.ysize;
+    // The eight neighbours: the grid's border is never Tree, so the fire stops at
+    // the edges as the sweep's clamping makes it, without a test.
+    const std::uint32_t column = cellIndex(1, 0, ysize) - cellIndex(0, 0, ysize);
 
-    const std::uint32_t centre = xsize / 2 * ysize + ysize / 2;
+    const std::uint32_t centre = cellIndex(run.parameters.xsize / 2, ysize / 2, ysize);
     cells[centre] = Burnt;
     front.assign(1, centre);
+    std::size_t burning = 1;
     std::int64_t burnt = 1;
     std::int32_t generations = 0;
-    while (!front.empty()) {
+    while (burning > 0) {
         ++generations;
-        const std::size_t burning = front.size();
+        // Room for every neighbour, so that each is written down whether it catches
+        // or not, and the fire takes no branch on the forest's random pattern.
+        if (front.size() < burning * 9)
+            front.resize(burning * 9);
+        // Plain pointers: the byte-sized cells may alias anything, so the vector's
+        // own would be read again after every store.
+        const std::uint32_t* const current = front.data();
+        std::uint32_t* const next = front.data() + burning;
+        std::size_t caught = 0;
+        auto visit = [&](std::uint32_t cell) {
+            const std::uint32_t state = cells[cell];
+            const std::uint32_t catches = state & 1u; // Tree is the one odd state a front meets
+            cells[cell] = static_cast<std::uint8_t>(state + catches); // and Tree + 1 is Burnt
+            next[caught] = cell;
+            caught += catches;
+        };
         for (std::size_t k = 0; k < burning; ++k) {
-            const std::uint32_t at = front[k];
-            const std::uint32_t y = at % ysize;
-            // The eight neighbours inside the grid: columns x - 1 to x + 1 and rows
-            // y - 1 to y + 1, cut at the edges (the sweep clamps them onto cells of
-            // the same block, which comes to the same). The block's middle is the
-            // burning tree itself, already Burnt.
-            const std::uint32_t left = at >= ysize ? at - ysize : at;
-            const std::uint32_t right = at < lastColumn ? at + ysize : at;
-            const std::uint32_t up = y > 0 ? 1 : 0;
-            const std::uint32_t down = y + 1 < ysize ? 1 : 0;
-            for (std::uint32_t column = left; column <= right; column += ysize) {
-                for (std::uint32_t next = column - up; next <= column + down; ++next) {
-                    if (cells[next] == Tree) {
-                        cells[next] = Burnt;
-                        front.push_back(next);
-                    }
-                }
-            }
+            const std::uint32_t at = current[k];
+            const std::uint32_t left = at - column;
+            const std::uint32_t right = at + column;
+            visit(left - 1);
+            visit(left);
+            visit(left + 1);
+            visit(at - 1);
+            visit(at + 1);
+            visit(right - 1);
+            visit(right);
+            visit(right + 1);
         }
-        burnt += static_cast<std::int64_t>(front.size() - burning);
-        front.erase(front.begin(), front.begin() + static_cast<std::ptrdiff_t>(burning));
+        burnt += static_cast<std::int64_t>(caught);
+        std::copy(next, next + caught, front.data());
+        burning = caught;
     }
     // The sweep counts one more generation: the sweep that finds nothing burning.
     return {generations + 1, burnt};

@@ -4,30 +4,32 @@
 
 #include "extended_precision.h"
 #include "front_end.h"
+#include "planting.h"
 #include "random_generator.h"
 #include "run_state.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <limits>
+#include <cstring>
 #include <memory>
 #include <new>
 
 namespace {
 
-// Column by column: the cells of one column are contiguous, and every pass over
-// the grid runs x in the outer and y in the inner loop.
-std::unique_ptr<std::int16_t[]> cells;
+// Column by column inside a border (cellIndex): every pass over the grid runs x in
+// the outer and y in the inner loop.
+std::unique_ptr<std::uint8_t[]> cells;
 std::int64_t lastPlantedCount = 0;
 
 TrialClock trialClock = [] { return std::time(nullptr); };
 bool seeded = false;
 std::time_t lastSeedTime = 0;
 
-std::int16_t& cell(std::int32_t x, std::int32_t y)
+std::uint8_t& cell(std::int32_t x, std::int32_t y) { return cells[cellIndex(x, y, run.parameters.ysize)]; }
+
+std::uint64_t storedCellCount(std::int32_t xsize, std::int32_t ysize)
 {
-    return cells[static_cast<std::size_t>(x) * static_cast<std::size_t>(run.parameters.ysize) +
-                 static_cast<std::size_t>(y)];
+    return static_cast<std::uint64_t>(forestCellCount(xsize + 2, ysize + 2));
 }
 
 void setCell(std::int32_t x, std::int32_t y, CellState state)
@@ -36,6 +38,8 @@ void setCell(std::int32_t x, std::int32_t y, CellState state)
     if (!run.parameters.silent)
         drawCell(x, y, state);
 }
+
+void drawTree(std::int32_t x, std::int32_t y) { drawCell(x, y, Tree); }
 
 std::int32_t centreX() { return run.parameters.xsize / 2; }
 std::int32_t centreY() { return run.parameters.ysize / 2; }
@@ -51,12 +55,6 @@ void seedForTrial()
     seedGenerator(static_cast<std::uint32_t>(now));
     lastSeedTime = now;
     seeded = true;
-}
-
-std::int32_t randomCoordinate(std::int32_t size)
-{
-    auto coordinate = static_cast<std::int32_t>(truncateExtended(randomUnit() * static_cast<long double>(size)));
-    return coordinate == size ? size - 1 : coordinate;
 }
 
 std::int32_t clampToGrid(std::int32_t index, std::int32_t size)
@@ -82,10 +80,10 @@ std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ys
 
 bool allocateForest()
 {
-    auto count = static_cast<std::uint64_t>(forestCellCount(run.parameters.xsize, run.parameters.ysize));
-    if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::int16_t) || count > maxForestCells)
+    const std::uint64_t count = storedCellCount(run.parameters.xsize, run.parameters.ysize);
+    if (count > maxForestCells)
         return false;
-    cells.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(count)]);
+    cells.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(count)]);
     return cells != nullptr;
 }
 
@@ -97,34 +95,23 @@ void plantCentreTree() { setCell(centreX(), centreY(), Tree); }
 
 void igniteCentre() { setCell(centreX(), centreY(), Burning); }
 
-void plantTrees()
+bool plantTrees()
 {
     const RunParameters& p = run.parameters;
     const std::int64_t target = targetTreeCount(p.xsize, p.density, p.ysize);
 
-    if (p.silent) {
-        std::ranges::fill(forestCells(), Empty);
-    } else {
+    std::ranges::fill(forestCells(), Empty);
+    if (!p.silent) {
         for (std::int32_t x = 0; x < p.xsize; ++x)
             for (std::int32_t y = 0; y < p.ysize; ++y)
-                setCell(x, y, Empty);
+                drawCell(x, y, Empty);
     }
     plantCentreTree();
     seedForTrial();
 
-    // Every product below reads the generator state from memory, so the scope's
-    // memory clobber keeps the whole loop under the extended precision.
-    ExtendedPrecisionScope precision;
-    std::int64_t planted = 1;
-    while (planted < target) {
-        std::int32_t x = randomCoordinate(p.xsize);
-        std::int32_t y = randomCoordinate(p.ysize);
-        if (cell(x, y) != Empty)
-            continue;
-        setCell(x, y, Tree);
-        ++planted;
-    }
-    lastPlantedCount = planted;
+    lastPlantedCount =
+        plantDrawnTrees(forestCells(), p.xsize, p.ysize, 1, target, distinctDraws, p.silent ? nullptr : drawTree);
+    return lastPlantedCount >= target;
 }
 
 std::int64_t plantedTreeCount() { return lastPlantedCount; }
@@ -133,6 +120,9 @@ std::int32_t spreadFire()
 {
     const std::int32_t xsize = run.parameters.xsize;
     const std::int32_t ysize = run.parameters.ysize;
+    // Local copies: a store to a byte-sized cell may alias anything else in memory.
+    std::uint8_t* const grid = cells.get();
+    auto at = [grid, ysize](std::int32_t x, std::int32_t y) -> std::uint8_t& { return grid[cellIndex(x, y, ysize)]; };
     std::int32_t fireTime = 0;
     igniteCentre();
 
@@ -140,15 +130,20 @@ std::int32_t spreadFire()
     while (active) {
         active = false;
         for (std::int32_t x = 0; x < xsize; ++x) {
-            for (std::int32_t y = 0; y < ysize; ++y) {
-                if (cell(x, y) != Burning)
-                    continue;
+            // Few cells burn at a time: the search for the next one skips the rest
+            // many at a step. No cell turns Burning during the sweep, so the search
+            // goes on after each one whatever changed around it.
+            std::uint8_t* const column = &at(x, 0);
+            for (std::uint8_t* burning = column;
+                 (burning = static_cast<std::uint8_t*>(std::memchr(burning, Burning, column + ysize - burning)));
+                 ++burning) {
+                const auto y = static_cast<std::int32_t>(burning - column);
                 active = true;
                 for (std::int32_t dy = -1; dy <= 1; ++dy) {
                     std::int32_t ny = clampToGrid(y + dy, ysize);
                     for (std::int32_t dx = -1; dx <= 1; ++dx) {
                         std::int32_t nx = clampToGrid(x + dx, xsize);
-                        if (cell(nx, ny) == Tree)
+                        if (at(nx, ny) == Tree)
                             setCell(nx, ny, Igniting);
                     }
                 }
@@ -157,10 +152,8 @@ std::int32_t spreadFire()
         }
         // Trees caught in this sweep burn only in the next one, whatever the scan
         // order; the promotion is not drawn because both states look alike.
-        for (std::int32_t x = 0; x < xsize; ++x)
-            for (std::int32_t y = 0; y < ysize; ++y)
-                if (cell(x, y) == Igniting)
-                    cell(x, y) = Burning;
+        for (std::uint8_t& state : forestCells())
+            state = state == Igniting ? std::uint8_t{Burning} : state;
         ++fireTime;
     }
     return fireTime;
@@ -168,16 +161,12 @@ std::int32_t spreadFire()
 
 long double measureTrial()
 {
+    // The border is Empty: it counts for neither.
     std::int64_t trees = 0;
     std::int64_t burnt = 0;
-    for (std::int32_t x = 0; x < run.parameters.xsize; ++x) {
-        for (std::int32_t y = 0; y < run.parameters.ysize; ++y) {
-            std::int16_t state = cell(x, y);
-            if (state == Tree)
-                ++trees;
-            else if (state != Empty)
-                ++burnt;
-        }
+    for (std::uint8_t state : forestCells()) {
+        trees += state == Tree;
+        burnt += state != Empty && state != Tree;
     }
     return burntFraction(burnt, burnt + trees);
 }
@@ -187,9 +176,9 @@ long double burntFraction(std::int64_t burntTrees, std::int64_t plantedTrees)
     return extendedQuotient(static_cast<long double>(burntTrees), static_cast<long double>(plantedTrees));
 }
 
-std::span<std::int16_t> forestCells()
+std::span<std::uint8_t> forestCells()
 {
-    return {cells.get(), static_cast<std::size_t>(forestCellCount(run.parameters.xsize, run.parameters.ysize))};
+    return {cells.get(), static_cast<std::size_t>(storedCellCount(run.parameters.xsize, run.parameters.ysize))};
 }
 
 void setTrialClock(TrialClock clock) { trialClock = clock; }

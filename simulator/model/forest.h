@@ -7,18 +7,23 @@
 #include <ctime>
 #include <span>
 
-// The fire front addresses cells by 32-bit index, with room for one column more:
-// larger grids are refused, like those that do not fit in memory. The front end
-// allows at most 32768 x 32768 cells, 2^30.
+// The fire front addresses cells by 32-bit index, border included: larger grids
+// are refused, like those that do not fit in memory. The front end allows at most
+// 32768 x 32768 cells, 2^30.
 constexpr std::uint64_t maxForestCells = std::uint64_t{1} << 31;
 
 bool allocateForest();             // false when the grid does not fit in memory
 void freeForest();
 
-// The grid column by column (the cell of x, y at x * ysize + y).
-std::span<std::int16_t> forestCells();
+// The grid column by column inside a border of Empty cells, so that the neighbours
+// of any cell can be visited without a test at the edges.
+constexpr std::uint32_t cellIndex(std::int32_t x, std::int32_t y, std::int32_t ysize)
+{
+    return static_cast<std::uint32_t>(x + 1) * static_cast<std::uint32_t>(ysize + 2) + static_cast<std::uint32_t>(y + 1);
+}
+std::span<std::uint8_t> forestCells(); // border included
 
-void plantTrees();
+bool plantTrees();                 // false when the draws can plant no more trees short of the target
 std::int64_t plantedTreeCount();   // trees the last planting left standing, the centre tree included
 void plantCentreTree();
 void igniteCentre();

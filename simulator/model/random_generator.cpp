@@ -7,10 +7,12 @@ std::uint32_t state = 0;
 
 void seedGenerator(std::uint32_t seed) { state = seed; }
 
+std::uint32_t generatorState() { return state; }
+
 int nextRandom()
 {
-    state = state * 22695477u + 1u;
-    return static_cast<int>((state >> 16) & 0x7FFFu);
+    state = nextGeneratorState(state);
+    return generatorOutput(state);
 }
 
 long double randomUnit() { return static_cast<long double>(nextRandom()) * randomUnitScale; }

@@ -6,6 +6,9 @@
 
 std::string formatGeneral6(double value)
 {
+    // A density of -0 is a single series at 0, and is written so.
+    if (value == 0)
+        value = 0;
     char buffer[32];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     return std::string(buffer, result.ptr);

@@ -6,10 +6,14 @@
 #include <cstdint>
 #include <vector>
 
+struct TrialResult {
+    std::int32_t fireTime;
+    double burntFraction;
+};
+
 struct RunState {
-    RunParameters parameters;                // during a sweep, density is that of the current series
-    std::vector<std::int32_t> fireTimes;      // of each trial of the current series
-    std::vector<double> burntFractions;
+    RunParameters parameters;              // during a sweep, density is that of the current series
+    std::vector<TrialResult> shownResults; // a visible single series' rows, for the results window
 };
 
 extern RunState run;

@@ -32,7 +32,7 @@ protected:
 
 TEST(ResultRow, GeneralFormatWithSixSignificantDigits)
 {
-    EXPECT_EQ(formatResultRow(1.0000000000000004, 52, 0.00001), "1 52 1e-05\r\n");
+    EXPECT_EQ(formatResultRow(1.0000000000000004, 52, 0.00001) + formatResultRow(-0.0, 2, 1.0), "1 52 1e-05\r\n0 2 1\r\n");
     EXPECT_EQ(formatGeneral6(123456.7) + " " + formatGeneral6(1234567.0) + " " + formatGeneral6(0.5999999),
               "123457 1.23457e+06 0.6");
 }

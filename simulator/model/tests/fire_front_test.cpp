@@ -17,10 +17,10 @@ protected:
     {
         makeForest(xsize, ysize, density);
         plantTrees();
-        const std::vector<std::int16_t> forest(forestCells().begin(), forestCells().end());
+        const std::vector<std::uint8_t> forest(forestCells().begin(), forestCells().end());
         const std::int32_t sweepTime = spreadFire();
         const long double sweepFraction = measureTrial();
-        const std::vector<std::int16_t> swept(forestCells().begin(), forestCells().end());
+        const std::vector<std::uint8_t> swept(forestCells().begin(), forestCells().end());
         std::ranges::copy(forest, forestCells().begin());
         const FrontFire front = spreadFireFront();
         const bool agree = front.fireTime == sweepTime && std::ranges::equal(forestCells(), swept) &&
