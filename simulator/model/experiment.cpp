@@ -5,7 +5,6 @@
 #include "extended_precision.h"
 #include "fire_front.h"
 #include "forest.h"
-#include "front_end.h"
 #include "results_file.h"
 #include "run_state.h"
 
@@ -70,8 +69,9 @@ SeriesEnd runSeries(bool showResults)
     if (!seriesFits())
         return end;
     const RunParameters& p = run.parameters;
-    if (!p.silent)
-        openFireView(p.xsize, p.ysize);
+    const FrontEnd* frontEnd = run.frontEnd;
+    if (frontEnd)
+        frontEnd->openFireView(p.xsize, p.ysize);
     ResultsFile file(p.fileName);
     run.shownResults.clear();
     for (std::int32_t t = 0; t < p.trials; ++t) {
@@ -87,13 +87,13 @@ SeriesEnd runSeries(bool showResults)
     }
     end.saved = file.isOpen() && file.close();
     if (end.saved && showResults && !end.stalled) {
-        openResultsWindow(p.xsize, p.ysize, p.trials);
+        frontEnd->openResultsWindow(p.xsize, p.ysize, p.trials);
         for (const TrialResult& result : run.shownResults)
-            appendResultRow(p.density, result.fireTime, result.burntFraction);
-        showResultsWindow();
+            frontEnd->appendResultRow(p.density, result.fireTime, result.burntFraction);
+        frontEnd->showResultsWindow();
     }
-    if (!p.silent)
-        closeFireView();
+    if (frontEnd)
+        frontEnd->closeFireView();
     return end;
 }
 
@@ -105,9 +105,12 @@ double nextSweepDensity(double density)
 }
 
 RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
-                        bool silent, const std::filesystem::path& fileName)
+                        bool silent, const std::filesystem::path& fileName, const FrontEnd& frontEnd,
+                        TrialClock& clock)
 {
     run.parameters = RunParameters{xsize, ysize, density, trials, silent, fileName};
+    run.frontEnd = silent ? nullptr : &frontEnd;
+    run.clock = &clock;
     RunReport report;
     const bool single = !(density < 0);
     if (!allocateForest()) {
@@ -133,7 +136,7 @@ RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, 
         }
     }
 
-    freeFireFront();
+    std::vector<std::uint32_t>().swap(run.front);
     freeShownResults();
     freeForest();
     return report;

@@ -14,8 +14,12 @@ struct RunReport {
     bool resultsNotSaved = false;  // some series' rows could not be written
 };
 
+struct FrontEnd;
+struct TrialClock;
+// The front end is used only when the run is not silent.
 RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
-                        bool silent, const std::filesystem::path& fileName);
+                        bool silent, const std::filesystem::path& fileName, const FrontEnd& frontEnd,
+                        TrialClock& clock);
 
 // The densities of a sweep that starts at the given fraction (0.5 for a start of -50 %).
 double nextSweepDensity(double density);

@@ -11,17 +11,10 @@
 #include <cstddef>
 #include <vector>
 
-namespace {
-
-// Grid indices of the trees burning in this generation, followed by those they set
-// alight for the next. Kept from trial to trial, so that a run allocates only while
-// the largest front so far grows.
-std::vector<std::uint32_t> front;
-
-} // namespace
-
 FrontFire spreadFireFront()
 {
+    // The trees burning in this generation, followed by those they set alight.
+    std::vector<std::uint32_t>& front = run.front;
     std::uint8_t* const cells = forestCells().data();
     const std::int32_t ysize = run.parameters.ysize;
     // The eight neighbours: the grid's border is never Tree, so the fire stops at
@@ -73,6 +66,3 @@ FrontFire spreadFireFront()
     return {generations + 1, burnt};
 }
 
-void freeFireFront() { std::vector<std::uint32_t>().swap(front); }
-
-std::size_t fireFrontCapacity() { return front.capacity(); }

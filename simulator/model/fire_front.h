@@ -12,7 +12,4 @@ struct FrontFire {
     std::int64_t burntTrees; // the centre tree included
 };
 
-FrontFire spreadFireFront();
-// The front's buffer stays from trial to trial; the run gives it back at its end.
-void freeFireFront();
-std::size_t fireFrontCapacity(); // cells the buffer holds room for, for the benchmark's memory figure
+FrontFire spreadFireFront(); // the front is kept in the run state

@@ -3,7 +3,6 @@
 #include "forest.h"
 
 #include "extended_precision.h"
-#include "front_end.h"
 #include "planting.h"
 #include "random_generator.h"
 #include "run_state.h"
@@ -21,10 +20,6 @@ namespace {
 std::unique_ptr<std::uint8_t[]> cells;
 std::int64_t lastPlantedCount = 0;
 
-TrialClock trialClock = [] { return std::time(nullptr); };
-bool seeded = false;
-std::time_t lastSeedTime = 0;
-
 std::uint8_t& cell(std::int32_t x, std::int32_t y) { return cells[cellIndex(x, y, run.parameters.ysize)]; }
 
 std::uint64_t storedCellCount(std::int32_t xsize, std::int32_t ysize)
@@ -35,26 +30,26 @@ std::uint64_t storedCellCount(std::int32_t xsize, std::int32_t ysize)
 void setCell(std::int32_t x, std::int32_t y, CellState state)
 {
     cell(x, y) = state;
-    if (!run.parameters.silent)
-        drawCell(x, y, state);
+    if (run.frontEnd)
+        run.frontEnd->drawCell(x, y, state);
 }
 
-void drawTree(std::int32_t x, std::int32_t y) { drawCell(x, y, Tree); }
+void drawTree(std::int32_t x, std::int32_t y) { run.frontEnd->drawCell(x, y, Tree); }
 
 std::int32_t centreX() { return run.parameters.xsize / 2; }
 std::int32_t centreY() { return run.parameters.ysize / 2; }
 
-// Every trial is seeded from the clock, but trials that start within one second of
-// the last seeding let the generator run on: reseeding with the same second would
-// plant the same forest again.
+// Every trial is seeded from the clock, unless it starts within the second of the
+// last seeding (trial_clock.h).
 void seedForTrial()
 {
-    std::time_t now = trialClock();
-    if (seeded && now == lastSeedTime)
+    TrialClock& clock = *run.clock;
+    const std::time_t now = clock.now();
+    if (clock.seeded && now == clock.lastSeeding)
         return;
     seedGenerator(static_cast<std::uint32_t>(now));
-    lastSeedTime = now;
-    seeded = true;
+    clock.lastSeeding = now;
+    clock.seeded = true;
 }
 
 std::int32_t clampToGrid(std::int32_t index, std::int32_t size)
@@ -101,16 +96,16 @@ bool plantTrees()
     const std::int64_t target = targetTreeCount(p.xsize, p.density, p.ysize);
 
     std::ranges::fill(forestCells(), Empty);
-    if (!p.silent) {
+    if (run.frontEnd) {
         for (std::int32_t x = 0; x < p.xsize; ++x)
             for (std::int32_t y = 0; y < p.ysize; ++y)
-                drawCell(x, y, Empty);
+                run.frontEnd->drawCell(x, y, Empty);
     }
     plantCentreTree();
     seedForTrial();
 
     lastPlantedCount =
-        plantDrawnTrees(forestCells(), p.xsize, p.ysize, 1, target, distinctDraws, p.silent ? nullptr : drawTree);
+        plantDrawnTrees(forestCells(), p.xsize, p.ysize, 1, target, distinctDraws, run.frontEnd ? drawTree : nullptr);
     return lastPlantedCount >= target;
 }
 
@@ -180,9 +175,5 @@ std::span<std::uint8_t> forestCells()
 {
     return {cells.get(), static_cast<std::size_t>(storedCellCount(run.parameters.xsize, run.parameters.ysize))};
 }
-
-void setTrialClock(TrialClock clock) { trialClock = clock; }
-
-void forgetLastSeeding() { seeded = false; }
 
 void placeCell(std::int32_t x, std::int32_t y, CellState state) { cell(x, y) = state; }

@@ -35,11 +35,6 @@ std::int64_t forestCellCount(std::int32_t xsize, std::int32_t ysize);
 std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ysize);
 CellState cellAt(std::int32_t x, std::int32_t y);
 
-// The calendar clock that seeds each trial, replaceable so that tests can plant
-// known forests.
-using TrialClock = std::time_t (*)();
-void setTrialClock(TrialClock clock);
-void forgetLastSeeding();
 
 // Sets a cell without drawing it, for tests that build a forest by hand.
 void placeCell(std::int32_t x, std::int32_t y, CellState state);

@@ -5,7 +5,6 @@
 
 #include "application.h"
 #include "forest.h"
-#include "front_end.h"
 #include "run_state.h"
 
 #include <algorithm>

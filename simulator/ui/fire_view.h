@@ -1,9 +1,14 @@
 // The fire view: one pixel per forest cell, drawn the moment the model changes
-// the cell. The model calls openFireView, drawCell and closeFireView (front_end.h).
+// the cell. A visible run calls openFireView, drawCell and closeFireView through
+// the front end that validateAndRun gives it.
 #pragma once
 #include "cell_state.h"
 
 #include <windows.h>
+
+void openFireView(std::int32_t xsize, std::int32_t ysize);
+void drawCell(std::int32_t x, std::int32_t y, CellState state);
+void closeFireView();
 
 COLORREF cellColour(CellState state);
 HWND fireViewWindow(); // null while no view is open

@@ -5,7 +5,6 @@
 #include "application.h"
 #include "fire_view.h"
 #include "form.h"
-#include "front_end.h"
 #include "results_text.h"
 
 #include <optional>

@@ -44,10 +44,9 @@ EngineFigures timeEngines(std::int32_t side, double density, double secondsBudge
         std::fprintf(stderr, "no memory for a %d x %d forest\n", side, side);
         std::exit(1);
     }
-    freeFireFront();
     // The same forests on every run of the benchmark.
-    setTrialClock([] { return std::time_t{1000000000}; });
-    forgetLastSeeding();
+    TrialClock clock{[] { return std::time_t{1000000000}; }};
+    run.clock = &clock;
 
     EngineFigures figures;
     std::vector<std::uint8_t> forest;
@@ -74,9 +73,9 @@ EngineFigures timeEngines(std::int32_t side, double density, double secondsBudge
         figures.burntFraction += static_cast<double>(sweepFraction);
         ++figures.trials;
     }
-    figures.frontCells = fireFrontCapacity();
+    figures.frontCells = run.front.capacity();
     figures.gridCells = forestCells().size();
-    freeFireFront();
+    std::vector<std::uint32_t>().swap(run.front);
     freeForest();
     return figures;
 }

@@ -76,14 +76,15 @@ void printPlantingProfile(double secondsBudget)
     std::vector<std::uint8_t> grid(static_cast<std::size_t>(forestCellCount(side, side)));
 
     // Each forest is planted by plantTrees and by the plain loop from the same seed.
-    setTrialClock([] { return plantingSecond; });
+    TrialClock clock{[] { return plantingSecond; }};
+    run.clock = &clock;
     double tables = 0, plain = 0;
     bool sameForests = true;
     int forests = 0;
     const Clock::time_point begin = Clock::now();
     while (forests < 3 || std::chrono::duration<double>(Clock::now() - begin).count() < secondsBudget) {
         plantingSecond = 1000000000 + forests;
-        forgetLastSeeding();
+        clock.seeded = false;
         Clock::time_point start = Clock::now();
         plantTrees();
         tables += millisecondsSince(start);

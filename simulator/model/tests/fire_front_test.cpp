@@ -7,11 +7,6 @@
 
 class FireFrontTest : public ForestTest {
 protected:
-    void TearDown() override
-    {
-        freeFireFront();
-        ForestTest::TearDown();
-    }
     // Plants a forest and burns it both ways; the fire time, when they agree.
     std::int32_t burnBothWays(std::int32_t xsize, std::int32_t ysize, double density)
     {

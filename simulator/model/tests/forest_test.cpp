@@ -100,7 +100,8 @@ TEST_F(ForestTest, PlantingHitsTheTargetAndSeedsOncePerSecond)
     plantTrees();
     const std::string secondTwo = picture();
     run.parameters.silent = true;
-    forgetLastSeeding();
+    run.frontEnd = nullptr;
+    clock.seeded = false;
     plantTrees();
     EXPECT_EQ(picture(), secondTwo);
 }

@@ -2,6 +2,7 @@
 // forest of a given shape with a fixed trial clock.
 #pragma once
 #include "forest.h"
+#include "front_end.h"
 #include "run_state.h"
 
 #include <gtest/gtest.h>
@@ -23,27 +24,24 @@ struct RecordedFrontEnd {
     void clear() { *this = RecordedFrontEnd{}; }
 };
 extern RecordedFrontEnd frontEnd;
+extern const FrontEnd recordingFrontEnd;
 
 class ForestTest : public ::testing::Test {
 protected:
     static inline std::time_t clockNow = 1;
+    TrialClock clock{[] { return clockNow; }};
 
     void SetUp() override
     {
         frontEnd.clear();
         clockNow = 1;
-        setTrialClock([] { return clockNow; });
-        forgetLastSeeding();
+        run.clock = &clock;
     }
-    void TearDown() override
-    {
-        freeForest();
-        setTrialClock([] { return std::time(nullptr); });
-        forgetLastSeeding();
-    }
+    void TearDown() override { freeForest(); }
     void makeForest(std::int32_t xsize, std::int32_t ysize, double density, bool silent = true)
     {
         run.parameters = RunParameters{xsize, ysize, density, 1, silent, {}};
+        run.frontEnd = silent ? nullptr : &recordingFrontEnd;
         ASSERT_TRUE(allocateForest());
     }
     // The grid as rows of characters: . empty, T tree, B burnt.
