@@ -127,7 +127,15 @@ TEST(IgnaroVisibleRun, FireViewAndResultsWindowWithTheUsersDecimalComma)
     EXPECT_EQ(place.left + place.top, 0);
     EXPECT_EQ(GetWindowLongPtrW(results, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX),
               WS_THICKFRAME | WS_MAXIMIZEBOX);
-    const std::wstring text = windowText(children(results, L"Edit").at(0));
+    HWND memo = children(results, L"Edit").at(0);
+    const std::wstring text = windowText(memo);
+    // Read-only, at its first line, nothing selected; it fills the window as it is sized.
+    EXPECT_TRUE(GetWindowLongPtrW(memo, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0) + SendMessageW(memo, EM_GETSEL, 0, 0), 0);
+    SetWindowPos(results, nullptr, 0, 0, 300, 250, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE); // clear of the view
+    GetClientRect(results, &client);
+    const RECT memoRect = windowRect(memo);
+    EXPECT_TRUE(memoRect.right - memoRect.left == client.right && memoRect.bottom - memoRect.top == client.bottom);
     EXPECT_TRUE(text.starts_with(L"Rozmiar lasu: 120 x 80\r\nLiczba prób: 2\r\n"));
     EXPECT_EQ(std::ranges::count(text, L'\n'), 9 + 2) << "the header, then a row per trial";
     std::wsmatch row;
