@@ -8,7 +8,6 @@
 #include "identifiers.h"
 #include "packed_dib.h"
 #include "program_state.h"
-#include "settings.h"
 #include "settings_store.h"
 #include "single_instance.h"
 #include "toolbar.h"
@@ -22,13 +21,13 @@ constexpr int minimumClientSize = 20;
 // Set when a tray double click has been handled; read by the single-click handler
 // after its wait.
 bool trayDoubleClicked = false;
-bool startingUp = false;
 
-// A request that arrives while start-up runs would act on a half-made window (no
-// menu yet, the bar not yet docked): it waits in the queue instead.
+// A request that arrives while start-up runs (answered inside start-up's own waits on
+// the shell) would act on a half-made window: no menu yet, the bar not yet docked.
+// It waits in the queue instead.
 bool heldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return startingUp && PostMessageA(window, message, wParam, lParam);
+    return program.startingUp && PostMessageA(window, message, wParam, lParam);
 }
 
 LRESULT onDestroy(HWND window)
@@ -36,18 +35,13 @@ LRESULT onDestroy(HWND window)
     // Saved first, so that HotKeys is stored before disableHotKeys clears it.
     saveSettings(window);
     // Exit has removed the tray icon already; any other end must not leave a dead one.
-    if (trayIconAdded())
+    if (program.trayIconAdded)
         removeTrayIcon(window);
-    if (Settings.AppBarMode)
-        SHAppBarMessage(ABM_REMOVE, &appBarData);
+    if (program.settings.AppBarMode)
+        SHAppBarMessage(ABM_REMOVE, &program.appBarData);
     KillTimer(window, VIEW_TIMER_ID);
     disableHotKeys(window);
-    deleteSnapshot();
-    DestroyMenu(mainMenu);
-    mainMenu = nullptr;
-    if (indicatorIcon)
-        DestroyIcon(indicatorIcon);
-    indicatorIcon = nullptr;
+    tearDownProgramState();
     PostQuitMessage(0);
     return 0;
 }
@@ -74,7 +68,7 @@ LRESULT onPaint(HWND window)
     // Live, the background fills the damage and the next frame covers it.
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
-    if (viewFrozen)
+    if (program.viewFrozen)
         paintSnapshot(window);
     EndPaint(window, &paint);
     return 0;
@@ -84,7 +78,7 @@ LRESULT onHitTest(HWND window, WPARAM wParam, LPARAM lParam)
 {
     // Docked, the toolbar can be neither moved nor sized, and a right click anywhere
     // still arrives as a non-client click that opens the menu.
-    if (Settings.AppBarMode)
+    if (program.settings.AppBarMode)
         return HTSYSMENU;
     // Floating, the whole client area drags the window like a caption.
     const LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
@@ -139,12 +133,12 @@ void copyViewToClipboard(HWND window)
 {
     // Frozen, the picture on show is copied and stays; live, a fresh frame is
     // rendered for the copy and not kept.
-    const bool live = !viewFrozen;
+    const bool live = !program.viewFrozen;
     if (live)
         renderView(window, true);
-    HGLOBAL picture = bitmapToPackedDib(snapshotBitmap, BI_RGB, 0, nullptr);
+    HGLOBAL picture = bitmapToPackedDib(program.snapshotBitmap.get(), BI_RGB, 0, nullptr);
     if (live)
-        deleteSnapshot();
+        program.snapshotBitmap.reset();
     if (!picture)
         return;
     // The clipboard owns the block once it has taken it; one it refused is ours.
@@ -165,7 +159,7 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
         // Freezing captures first; unfreezing finds the view frozen, so the capture
         // does nothing and the snapshot stays as it was.
         renderView(window, true);
-        viewFrozen = !viewFrozen;
+        program.viewFrozen = !program.viewFrozen;
         break;
     case HOTKEY_COPY:
         copyViewToClipboard(window);
@@ -186,7 +180,7 @@ void onTraySingleClick(HWND window)
     PeekMessageA(&pending, window, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
     if (trayDoubleClicked)
         return;
-    if (!Settings.AllwaysOnTop)
+    if (!program.settings.AllwaysOnTop)
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     showTrayMenu(window);
 }
@@ -222,8 +216,6 @@ LRESULT onShowInstance(HWND window)
 }
 
 } // namespace
-
-void holdRequestsDuringStartUp(bool hold) { startingUp = hold; }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -60,7 +60,7 @@ void showVersionValues(HWND dialog, void* versionInfo)
 void readVersionResource(HWND dialog)
 {
     char modulePath[MAX_PATH] = {};
-    GetModuleFileNameA(appInstance, modulePath, MAX_PATH);
+    GetModuleFileNameA(program.appInstance, modulePath, MAX_PATH);
     DWORD handle = 0;
     const DWORD size = GetFileVersionInfoSizeA(modulePath, &handle);
     if (size == 0)
@@ -128,5 +128,5 @@ void showAboutBox(HWND mainWindow)
         SetForegroundWindow(openAboutBox);
         return;
     }
-    DialogBoxParamA(appInstance, "AboutBox", mainWindow, aboutBoxProc, 0);
+    DialogBoxParamA(program.appInstance, "AboutBox", mainWindow, aboutBoxProc, 0);
 }

@@ -3,7 +3,7 @@
 #include "packed_dib.h"
 
 #include "dib_layout.h"
-#include "gdi_handles.h"
+#include "handles.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
-// The settings record, its value names and byte layout, and its two sets of defaults.
+// The settings' value names and byte layout, and their two sets of defaults.
 #include "settings.h"
-
-SettingsRecord Settings{};
 
 const char* settingsValueName(SettingsValue value)
 {

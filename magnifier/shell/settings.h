@@ -1,30 +1,13 @@
-// Vistrel's eight persistent settings: the one record the whole program reads and
-// changes, its registry layout (value names, sizes, orders) and its defaults.
-// Portable, so that the layout and the defaults are tested natively.
+// The registry layout of Vistrel's settings (value names, sizes, orders), their two
+// sets of defaults and the repair of values the program cannot use. Portable, so
+// that they are tested natively.
 #pragma once
+#include "settings_record.h"
+
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <span>
-
-struct ScreenRectangle {
-    std::int32_t left, top, right, bottom;
-};
-
-// Field names are the registry value names. Flags are 0 or 1, tested as non-zero.
-struct SettingsRecord {
-    std::int32_t AppBarMode;
-    std::int32_t HighSampleRate;
-    std::int32_t UpdateAlways;
-    std::int32_t AllwaysOnTop;
-    std::int32_t CursorType;      // 0 None, 1 Arrow, 2 Crosshair, 3 Zero Sight, 4 XORing Crosshair
-    std::int32_t ZoomLevel;       // magnification 2^ZoomLevel: 1 or 2
-    ScreenRectangle WindowPosition;  // the floating window's outer rectangle
-    std::int32_t HotKeys;
-};
-
-extern SettingsRecord Settings;
 
 enum class SettingsValue { AppBarMode, HighSampleRate, UpdateAlways, AllwaysOnTop, HotKeys, CursorType, ZoomLevel, WindowPosition };
 

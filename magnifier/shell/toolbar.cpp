@@ -4,10 +4,8 @@
 
 #include "identifiers.h"
 #include "program_state.h"
-#include "settings.h"
 #include "tray_icon.h"
 
-APPBARDATA appBarData{};
 // The shell's record as the 32-bit program passes it.
 static_assert(sizeof(void*) != 4 || sizeof(APPBARDATA) == 36);
 
@@ -20,36 +18,39 @@ void moveWindowTo(HWND window, const RECT& r)
 
 void leaveToolbarMode(HWND mainWindow)
 {
-    Settings.AppBarMode = 0;
+    SettingsRecord& settings = program.settings;
+    settings.AppBarMode = 0;
     if (IsWindowVisible(mainWindow))
-        SHAppBarMessage(ABM_REMOVE, &appBarData);
-    checkMenuItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
-    const ScreenRectangle& r = Settings.WindowPosition;
+        SHAppBarMessage(ABM_REMOVE, &program.appBarData);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);
+    const ScreenRectangle& r = settings.WindowPosition;
     moveWindowTo(mainWindow, RECT{r.left, r.top, r.right, r.bottom});
     checkMenuItem(IDM_TOOLBAR_MODE, false);
 }
 
 void enterToolbarMode(HWND mainWindow)
 {
+    APPBARDATA& bar = program.appBarData;
     if (IsWindowVisible(mainWindow)) {
         RECT floating{};
         GetWindowRect(mainWindow, &floating);
-        Settings.WindowPosition = {floating.left, floating.top, floating.right, floating.bottom};
-        appBarData.hWnd = mainWindow;
-        appBarData.cbSize = sizeof appBarData;
-        appBarData.uCallbackMessage = WM_APPBARNOTIFY;
-        if (!SHAppBarMessage(ABM_NEW, &appBarData))
+        program.settings.WindowPosition = {floating.left, floating.top, floating.right, floating.bottom};
+        bar.hWnd = mainWindow;
+        bar.cbSize = sizeof bar;
+        bar.uCallbackMessage = WM_APPBARNOTIFY;
+        if (!SHAppBarMessage(ABM_NEW, &bar))
             return;
-        appBarData.rc = RECT{screenRect.left, screenRect.top, screenRect.right, screenRect.bottom >> 3};
-        appBarData.uEdge = ABE_TOP;
-        SHAppBarMessage(ABM_QUERYPOS, &appBarData);
-        SHAppBarMessage(ABM_SETPOS, &appBarData);
+        const RECT& screen = program.screenRect;
+        bar.rc = RECT{screen.left, screen.top, screen.right, screen.bottom >> 3};
+        bar.uEdge = ABE_TOP;
+        SHAppBarMessage(ABM_QUERYPOS, &bar);
+        SHAppBarMessage(ABM_SETPOS, &bar);
     }
     // A hidden window goes to the rectangle of its last registration; before any, the
     // handle is null and nothing moves.
-    if (appBarData.hWnd)
-        moveWindowTo(appBarData.hWnd, appBarData.rc);
-    Settings.AppBarMode = 1;
+    if (bar.hWnd)
+        moveWindowTo(bar.hWnd, bar.rc);
+    program.settings.AppBarMode = 1;
     checkMenuItem(IDM_ALWAYS_ON_TOP, true);
     checkMenuItem(IDM_TOOLBAR_MODE, true);
 }
@@ -58,7 +59,7 @@ void enterToolbarMode(HWND mainWindow)
 
 void toggleToolbarMode(HWND mainWindow)
 {
-    if (Settings.AppBarMode)
+    if (program.settings.AppBarMode)
         leaveToolbarMode(mainWindow);
     else
         enterToolbarMode(mainWindow);
@@ -70,13 +71,13 @@ void toggleVisibility(HWND mainWindow)
     if (IsWindowVisible(mainWindow)) {
         ShowWindow(mainWindow, SW_HIDE);
         itemText = "&Show";
-        if (Settings.AppBarMode)
-            SHAppBarMessage(ABM_REMOVE, &appBarData);
+        if (program.settings.AppBarMode)
+            SHAppBarMessage(ABM_REMOVE, &program.appBarData);
     } else {
         ShowWindow(mainWindow, SW_SHOW);
         itemText = "&Hide";
-        if (Settings.AppBarMode) {
-            Settings.AppBarMode = 0;
+        if (program.settings.AppBarMode) {
+            program.settings.AppBarMode = 0;
             toggleToolbarMode(mainWindow);
         }
     }

@@ -1,10 +1,6 @@
 // Docking the window as a desktop toolbar along the top edge, and hiding or showing it.
 #pragma once
 #include <windows.h>
-#include <shellapi.h>
-
-// The one record of every application-bar call; keeps the last granted rectangle.
-extern APPBARDATA appBarData;
 
 void toggleToolbarMode(HWND mainWindow);
 void toggleVisibility(HWND mainWindow);

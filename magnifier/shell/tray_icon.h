@@ -4,9 +4,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-extern HICON trayIconColor;  // the 16 x 16 image of "VISTREL"
-extern HICON trayIconMono;   // "VSMALLBW"
-
 // The shell call; tests put a recorder in its place.
 extern BOOL(WINAPI* shellNotifyIcon)(DWORD message, PNOTIFYICONDATAA data);
 
@@ -14,8 +11,6 @@ void addTrayIcon(HWND mainWindow);
 void updateTrayIcon(HWND mainWindow);
 // Deletes the icon and frees both images; the shell's success flag.
 BOOL removeTrayIcon(HWND mainWindow);
-// Whether the icon has been added (or tried) and not removed since.
-bool trayIconAdded();
 // Adds the icon again after the shell has restarted and lost it.
 void restoreTrayIcon(HWND mainWindow);
 // The message the shell broadcasts when its taskbar is created anew.

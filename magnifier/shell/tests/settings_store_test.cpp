@@ -11,19 +11,19 @@ TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
     auto loaded = [](auto... values) {
         (writeSettingsValue(values.first, values.second), ...);
         loadSettings();
-        const ScreenRectangle& r = Settings.WindowPosition;
-        return std::to_string(Settings.ZoomLevel) + " " + std::to_string(Settings.CursorType) + " " +
-               std::to_string(Settings.AllwaysOnTop) + " " + std::to_string(Settings.HotKeys) + " " +
+        const ScreenRectangle& r = program.settings.WindowPosition;
+        return std::to_string(program.settings.ZoomLevel) + " " + std::to_string(program.settings.CursorType) + " " +
+               std::to_string(program.settings.AllwaysOnTop) + " " + std::to_string(program.settings.HotKeys) + " " +
                std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
                std::to_string(r.bottom);
     };
     using Value = std::pair<const char*, RegistryBytes>;
-    Settings.HotKeys = 1;
+    program.settings.HotKeys = 1;
     EXPECT_EQ(loaded(), "1 2 1 1 0,0,100,100") << "a first run leaves HotKeys alone";
     ASSERT_TRUE(writeRegistryValue(settingsKeyPath, nullptr, {}));
     EXPECT_EQ(loaded(), "2 1 1 0 0,0,100,100") << "an empty key";
     // Shorter than the field: only the leading bytes change; longer: the default.
-    Settings.WindowPosition = {1, 2, 300, 400};
+    program.settings.WindowPosition = {1, 2, 300, 400};
     writeSettingsValue("ZoomLevel", littleEndian({1}), REG_DWORD);
     EXPECT_EQ(loaded(Value{"WindowPosition", littleEndian({40, 50})}, Value{"CursorType", {4}},
                      Value{"AllwaysOnTop", littleEndian({0, 0})}),
