@@ -24,8 +24,9 @@ struct ProgramState {
     POINT lastCursorPos{0, 0};        // the cursor at the last rendered frame
 
     // Toolbar mode: the one record of every application-bar call, which keeps the
-    // last granted rectangle.
+    // last granted rectangle, and whether the shell holds the bar now.
     APPBARDATA appBarData{};
+    bool barRegistered = false;
 
     // The tray icon.
     OwnedIcon trayIconColor;          // the 16 x 16 image of "VISTREL"

@@ -21,8 +21,7 @@ std::int32_t toggled(std::int32_t flag)
 void exitProgram(HWND mainWindow)
 {
     // AppBarMode stays set, so that the next start docks again.
-    if (program.settings.AppBarMode)
-        SHAppBarMessage(ABM_REMOVE, &program.appBarData);
+    removeAppBar();
     removeTrayIcon(mainWindow);
     DestroyWindow(mainWindow);
 }

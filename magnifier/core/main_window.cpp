@@ -37,8 +37,7 @@ LRESULT onDestroy(HWND window)
     // Exit has removed the tray icon already; any other end must not leave a dead one.
     if (program.trayIconAdded)
         removeTrayIcon(window);
-    if (program.settings.AppBarMode)
-        SHAppBarMessage(ABM_REMOVE, &program.appBarData);
+    removeAppBar();
     KillTimer(window, VIEW_TIMER_ID);
     disableHotKeys(window);
     tearDownProgramState();

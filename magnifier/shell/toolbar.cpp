@@ -20,8 +20,7 @@ void leaveToolbarMode(HWND mainWindow)
 {
     SettingsRecord& settings = program.settings;
     settings.AppBarMode = 0;
-    if (IsWindowVisible(mainWindow))
-        SHAppBarMessage(ABM_REMOVE, &program.appBarData);
+    removeAppBar();
     checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);
     const ScreenRectangle& r = settings.WindowPosition;
     moveWindowTo(mainWindow, RECT{r.left, r.top, r.right, r.bottom});
@@ -40,6 +39,7 @@ void enterToolbarMode(HWND mainWindow)
         bar.uCallbackMessage = WM_APPBARNOTIFY;
         if (!SHAppBarMessage(ABM_NEW, &bar))
             return;
+        program.barRegistered = true;
         const RECT& screen = program.screenRect;
         bar.rc = RECT{screen.left, screen.top, screen.right, screen.bottom >> 3};
         bar.uEdge = ABE_TOP;
@@ -71,8 +71,8 @@ void toggleVisibility(HWND mainWindow)
     if (IsWindowVisible(mainWindow)) {
         ShowWindow(mainWindow, SW_HIDE);
         itemText = "&Show";
-        if (program.settings.AppBarMode)
-            SHAppBarMessage(ABM_REMOVE, &program.appBarData);
+        // AppBarMode stays set: showing the window docks it again.
+        removeAppBar();
     } else {
         ShowWindow(mainWindow, SW_SHOW);
         itemText = "&Hide";
@@ -94,4 +94,12 @@ void setShowHideText(const char* text)
     item.fMask = MIIM_STRING;
     item.dwTypeData = const_cast<char*>(text);
     SetMenuItemInfoA(settingsMenu(), IDM_SHOW_HIDE, FALSE, &item);
+}
+
+void removeAppBar()
+{
+    if (!program.barRegistered)
+        return;
+    SHAppBarMessage(ABM_REMOVE, &program.appBarData);
+    program.barRegistered = false;
 }

@@ -1,4 +1,5 @@
-// Docking the window as a desktop toolbar along the top edge, and hiding or showing it.
+// Docking the window as a desktop toolbar along the top edge, and hiding or showing
+// it. The only place that talks to the shell about the application bar.
 #pragma once
 #include <windows.h>
 
@@ -6,3 +7,5 @@ void toggleToolbarMode(HWND mainWindow);
 void toggleVisibility(HWND mainWindow);
 // "&Show" or "&Hide" on the show/hide item of the popup menu.
 void setShowHideText(const char* text);
+// Gives the top of the screen back to the shell, if the bar holds it.
+void removeAppBar();
