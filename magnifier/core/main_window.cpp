@@ -6,7 +6,6 @@
 #include "commands.h"
 #include "hotkeys.h"
 #include "identifiers.h"
-#include "packed_dib.h"
 #include "program_state.h"
 #include "settings_store.h"
 #include "single_instance.h"
@@ -17,10 +16,6 @@
 namespace {
 
 constexpr int minimumClientSize = 20;
-
-// Set when a tray double click has been handled; read by the single-click handler
-// after its wait.
-bool trayDoubleClicked = false;
 
 // A request that arrives while start-up runs (answered inside start-up's own waits on
 // the shell) would act on a half-made window: no menu yet, the bar not yet docked.
@@ -128,29 +123,6 @@ LRESULT onTimer(HWND window, WPARAM timerId)
     return 0;
 }
 
-void copyViewToClipboard(HWND window)
-{
-    // Frozen, the picture on show is copied and stays; live, a fresh frame is
-    // rendered for the copy and not kept.
-    const bool live = !program.viewFrozen;
-    if (live)
-        renderView(window, true);
-    HGLOBAL picture = bitmapToPackedDib(program.snapshotBitmap.get(), BI_RGB, 0, nullptr);
-    if (live)
-        program.snapshotBitmap.reset();
-    if (!picture)
-        return;
-    // The clipboard owns the block once it has taken it; one it refused is ours.
-    if (OpenClipboard(window)) {
-        EmptyClipboard();
-        if (SetClipboardData(CF_DIB, picture))
-            picture = nullptr;
-        CloseClipboard();
-    }
-    if (picture)
-        GlobalFree(picture);
-}
-
 LRESULT onHotKey(HWND window, WPARAM hotKeyId)
 {
     switch (hotKeyId) {
@@ -171,13 +143,7 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
 
 void onTraySingleClick(HWND window)
 {
-    // A single click may be the first half of a double click: wait for that long,
-    // and let a double click sent meanwhile be handled before looking.
-    trayDoubleClicked = false;
-    Sleep(GetDoubleClickTime());
-    MSG pending;
-    PeekMessageA(&pending, window, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
-    if (trayDoubleClicked)
+    if (!trayClickStaysSingle(window))
         return;
     if (!program.settings.AllwaysOnTop)
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -191,7 +157,7 @@ LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
         onTraySingleClick(window);
         break;
     case WM_LBUTTONDBLCLK:
-        trayDoubleClicked = true;
+        noteTrayDoubleClick();
         toggleVisibility(window);
         break;
     case WM_RBUTTONDOWN:

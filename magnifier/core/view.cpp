@@ -3,6 +3,7 @@
 
 #include "handles.h"
 #include "identifiers.h"
+#include "packed_dib.h"
 #include "program_state.h"
 #include "view_geometry.h"
 
@@ -93,6 +94,16 @@ void paintSnapshot(HWND mainWindow)
     // merges its pixels rather than dropping them.
     StretchBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, program.snapshotWidth,
                program.snapshotHeight, SRCCOPY);
+}
+
+void copyViewToClipboard(HWND mainWindow)
+{
+    const bool live = !program.viewFrozen;
+    if (live)
+        renderView(mainWindow, true);
+    copyBitmapToClipboard(mainWindow, program.snapshotBitmap.get());
+    if (live)
+        program.snapshotBitmap.reset();
 }
 
 void loadIndicatorIcon(int cursorType)

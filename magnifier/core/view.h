@@ -5,6 +5,9 @@
 
 void renderView(HWND mainWindow, bool toSnapshot);
 void paintSnapshot(HWND mainWindow);
+// Frozen, the picture on show is copied and stays; live, a fresh frame is rendered
+// for the copy and not kept.
+void copyViewToClipboard(HWND mainWindow);
 
 // Replaces indicatorIcon by the image of a Crosshair-type indicator (2 to 4).
 void loadIndicatorIcon(int cursorType);

@@ -104,3 +104,19 @@ HGLOBAL bitmapToPackedDib(HBITMAP bitmap, DWORD compression, WORD bitCount, HPAL
         return nullptr;
     return block.release();
 }
+
+void copyBitmapToClipboard(HWND owner, HBITMAP bitmap)
+{
+    HGLOBAL picture = bitmapToPackedDib(bitmap, BI_RGB, 0, nullptr);
+    if (!picture)
+        return;
+    // The clipboard owns the block once it has taken it; one it refused is ours.
+    if (OpenClipboard(owner)) {
+        EmptyClipboard();
+        if (SetClipboardData(CF_DIB, picture))
+            picture = nullptr;
+        CloseClipboard();
+    }
+    if (picture)
+        GlobalFree(picture);
+}

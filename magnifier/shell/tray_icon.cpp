@@ -80,3 +80,19 @@ UINT taskbarCreatedMessage()
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
 }
+
+bool trayClickStaysSingle(HWND mainWindow)
+{
+    // The shell sends the second click's notification while this one waits; the peek
+    // lets it be handled (a nested call of the window procedure) before looking.
+    program.trayDoubleClicked = false;
+    Sleep(GetDoubleClickTime());
+    MSG pending;
+    PeekMessageA(&pending, mainWindow, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
+    return !program.trayDoubleClicked;
+}
+
+void noteTrayDoubleClick()
+{
+    program.trayDoubleClicked = true;
+}

@@ -1,5 +1,6 @@
 // Vistrel's icon in the notification area: in colour with the tip "Hide Vistrel"
-// while the window is shown, black and white with "Show Vistrel" while it is hidden.
+// while the window is shown, black and white with "Show Vistrel" while it is hidden;
+// and the timing that tells a single click on it from a double click.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
@@ -15,3 +16,10 @@ BOOL removeTrayIcon(HWND mainWindow);
 void restoreTrayIcon(HWND mainWindow);
 // The message the shell broadcasts when its taskbar is created anew.
 UINT taskbarCreatedMessage();
+
+// A single click may be the first half of a double click: waits the system's
+// double-click time, letting a double click sent meanwhile be handled, and says
+// whether none came.
+bool trayClickStaysSingle(HWND mainWindow);
+// Called by the double click's handler, for the wait above to see.
+void noteTrayDoubleClick();
