@@ -2,6 +2,8 @@
 // menu marks, and whether the shell holds a bar at the top of the screen.
 #include "vistrel_fixture.h"
 
+#include "single_instance.h"
+#include "tray_icon.h"
 
 namespace {
 
@@ -65,6 +67,23 @@ TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "hidden" + (docked + ("[&Show] " + settings)));
     destroy();
     EXPECT_EQ(readRegistryValue(settingsKeyPath, "AppBarMode"), littleEndian({1})) << "saved docked";
+}
+
+// A second start's request to show, answered inside start-up's wait on the shell.
+BOOL WINAPI askToShowWhileAdding(DWORD message, PNOTIFYICONDATAA data)
+{
+    if (message == NIM_ADD)
+        SendMessageA(data->hWnd, showInstanceMessage(), 0, 0);
+    return Shell_NotifyIconA(message, data);
+}
+
+TEST_F(ToolbarTest, AShowRequestDuringAHiddenStartDocksOnceWhenStartUpIsOver)
+{
+    writeSettingsValue("AppBarMode", littleEndian({1}));
+    shellNotifyIcon = askToShowWhileAdding;
+    ASSERT_TRUE(start(SW_HIDE));
+    shellNotifyIcon = Shell_NotifyIconA;
+    EXPECT_EQ(state() + (barHeld() ? " held" : ""), "shown top" + (docked + ("[&Hide] " + settings)) + " held");
 }
 
 TEST_F(ToolbarTest, ARefusedRegistrationChangesNothing)
