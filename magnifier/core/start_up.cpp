@@ -88,13 +88,12 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
         setShowHideText("&Show");
     updateTrayIcon(window);
 
-    if (settings.AppBarMode) {
-        settings.AppBarMode = 0;
-        toggleToolbarMode(window);
-    } else {
+    // Docked, the window keeps the topmost state it was created with.
+    if (settings.AppBarMode)
+        dockAgain(window);
+    else
         SetWindowPos(window, settings.AllwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 100, 100,
                      SWP_NOMOVE | SWP_NOSIZE);
-    }
     if (settings.HotKeys)
         enableHotKeys(window);
     program.startingUp = false;

@@ -16,43 +16,60 @@ void moveWindowTo(HWND window, const RECT& r)
     MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-void leaveToolbarMode(HWND mainWindow)
+void markDocked(bool docked)
 {
-    SettingsRecord& settings = program.settings;
-    settings.AppBarMode = 0;
-    removeAppBar();
-    checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);
-    const ScreenRectangle& r = settings.WindowPosition;
-    moveWindowTo(mainWindow, RECT{r.left, r.top, r.right, r.bottom});
-    checkMenuItem(IDM_TOOLBAR_MODE, false);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, docked || program.settings.AllwaysOnTop != 0);
+    checkMenuItem(IDM_TOOLBAR_MODE, docked);
 }
 
-void enterToolbarMode(HWND mainWindow)
+// Registers the bar unless the shell holds it already, and takes the top of the
+// screen; false when the shell refused the registration.
+bool dock(HWND mainWindow)
 {
     APPBARDATA& bar = program.appBarData;
-    if (IsWindowVisible(mainWindow)) {
-        RECT floating{};
-        GetWindowRect(mainWindow, &floating);
-        program.settings.WindowPosition = {floating.left, floating.top, floating.right, floating.bottom};
+    if (!program.barRegistered) {
         bar.hWnd = mainWindow;
         bar.cbSize = sizeof bar;
         bar.uCallbackMessage = WM_APPBARNOTIFY;
         if (!SHAppBarMessage(ABM_NEW, &bar))
-            return;
+            return false;
         program.barRegistered = true;
-        const RECT& screen = program.screenRect;
-        bar.rc = RECT{screen.left, screen.top, screen.right, screen.bottom >> 3};
-        bar.uEdge = ABE_TOP;
-        SHAppBarMessage(ABM_QUERYPOS, &bar);
-        SHAppBarMessage(ABM_SETPOS, &bar);
     }
-    // A hidden window goes to the rectangle of its last registration; before any, the
-    // handle is null and nothing moves.
-    if (bar.hWnd)
+    const RECT& screen = program.screenRect;
+    bar.rc = RECT{screen.left, screen.top, screen.right, screen.bottom >> 3};
+    bar.uEdge = ABE_TOP;
+    SHAppBarMessage(ABM_QUERYPOS, &bar);
+    SHAppBarMessage(ABM_SETPOS, &bar);
+    moveWindowTo(mainWindow, bar.rc);
+    return true;
+}
+
+void leaveToolbarMode(HWND mainWindow)
+{
+    program.settings.AppBarMode = 0;
+    removeAppBar();
+    const ScreenRectangle& r = program.settings.WindowPosition;
+    moveWindowTo(mainWindow, RECT{r.left, r.top, r.right, r.bottom});
+    markDocked(false);
+}
+
+void enterToolbarMode(HWND mainWindow)
+{
+    if (IsWindowVisible(mainWindow)) {
+        // Where it floats now is where leaving the mode puts it back; docking again
+        // later (after a hide, at the next start) keeps this rectangle.
+        RECT floating{};
+        GetWindowRect(mainWindow, &floating);
+        program.settings.WindowPosition = {floating.left, floating.top, floating.right, floating.bottom};
+        if (!dock(mainWindow))
+            return;
+    } else if (const APPBARDATA& bar = program.appBarData; bar.hWnd) {
+        // Hidden, it goes to the rectangle of its last registration (before any,
+        // nowhere) and docks for real when it is shown.
         moveWindowTo(bar.hWnd, bar.rc);
+    }
     program.settings.AppBarMode = 1;
-    checkMenuItem(IDM_ALWAYS_ON_TOP, true);
-    checkMenuItem(IDM_TOOLBAR_MODE, true);
+    markDocked(true);
 }
 
 } // namespace
@@ -63,6 +80,17 @@ void toggleToolbarMode(HWND mainWindow)
         leaveToolbarMode(mainWindow);
     else
         enterToolbarMode(mainWindow);
+}
+
+void dockAgain(HWND mainWindow)
+{
+    if (IsWindowVisible(mainWindow) && !dock(mainWindow)) {
+        // Refused: out of toolbar mode, back where the window floated.
+        leaveToolbarMode(mainWindow);
+        return;
+    }
+    program.settings.AppBarMode = 1;
+    markDocked(true);
 }
 
 void toggleVisibility(HWND mainWindow)
@@ -76,10 +104,8 @@ void toggleVisibility(HWND mainWindow)
     } else {
         ShowWindow(mainWindow, SW_SHOW);
         itemText = "&Hide";
-        if (program.settings.AppBarMode) {
-            program.settings.AppBarMode = 0;
-            toggleToolbarMode(mainWindow);
-        }
+        if (program.settings.AppBarMode)
+            dockAgain(mainWindow);
     }
     setShowHideText(itemText);
     updateTrayIcon(mainWindow);

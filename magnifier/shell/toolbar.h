@@ -4,6 +4,10 @@
 #include <windows.h>
 
 void toggleToolbarMode(HWND mainWindow);
+// Docks the window again in toolbar mode, keeping the floating rectangle from before
+// the mode was entered; a hidden window docks when it is shown. A refused
+// registration leaves toolbar mode.
+void dockAgain(HWND mainWindow);
 void toggleVisibility(HWND mainWindow);
 // "&Show" or "&Hide" on the show/hide item of the popup menu.
 void setShowHideText(const char* text);

@@ -49,6 +49,9 @@ TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
 {
     ASSERT_TRUE(start());
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    // Hidden and shown, it docks anew and still knows where it floated.
+    command(IDM_SHOW_HIDE);
+    EXPECT_EQ(afterCommand(IDM_SHOW_HIDE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (floating + ("[&Hide] " + floatingSettings)));
 }
 
