@@ -200,6 +200,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return onShowInstance(window);
         if (message != 0 && message == taskbarCreatedMessage()) {
             restoreTrayIcon(window);
+            restoreAppBar(window);
             return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);

@@ -122,6 +122,16 @@ void setShowHideText(const char* text)
     SetMenuItemInfoA(settingsMenu(), IDM_SHOW_HIDE, FALSE, &item);
 }
 
+void restoreAppBar(HWND mainWindow)
+{
+    if (!program.settings.AppBarMode || !IsWindowVisible(mainWindow))
+        return;
+    // A new shell knows no bars, but the news may come from a shell that still holds
+    // ours and would refuse a second registration: it is asked to forget it first.
+    removeAppBar();
+    dockAgain(mainWindow);
+}
+
 void removeAppBar()
 {
     if (!program.barRegistered)

@@ -13,3 +13,5 @@ void toggleVisibility(HWND mainWindow);
 void setShowHideText(const char* text);
 // Gives the top of the screen back to the shell, if the bar holds it.
 void removeAppBar();
+// Registers the bar of a shown, docked window again after the shell has restarted.
+void restoreAppBar(HWND mainWindow);

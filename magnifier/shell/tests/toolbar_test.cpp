@@ -52,6 +52,11 @@ TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
     // Hidden and shown, it docks anew and still knows where it floated.
     command(IDM_SHOW_HIDE);
     EXPECT_EQ(afterCommand(IDM_SHOW_HIDE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    // A restarted shell knows no bars: the window registers its own again.
+    APPBARDATA forgotten{sizeof forgotten, window_};
+    SHAppBarMessage(ABM_REMOVE, &forgotten);
+    SendMessageA(window_, taskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(barHeld());
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (floating + ("[&Hide] " + floatingSettings)));
 }
 
