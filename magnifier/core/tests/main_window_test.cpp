@@ -1,9 +1,12 @@
 // The main window as start-up prepares it and as the window procedure keeps it: the
 // menu the program carries, the window, marks and timer for given settings, the
-// commands, the minimum size, hit tests and the popup menu.
+// commands, the minimum size, hit tests and the popup menu; one instance per desktop.
 #include "vistrel_fixture.h"
 
 #include "commands.h"
+#include "single_instance.h"
+
+#include <future>
 
 namespace {
 
@@ -142,6 +145,21 @@ TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
     EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(250, 150)), 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(popupMenu.left == 250 && popupMenu.top == 150 && popupMenu.bottom > 150);
+}
+
+TEST(SingleInstance, AStartOnAnotherDesktopOfTheSessionRunsAtOnce)
+{
+    // Desktops of the test's own, so that no start on the usual one is held up. This
+    // thread holds the first one's instance while a thread on the second starts.
+    HDESK usual = GetThreadDesktop(GetCurrentThreadId());
+    HDESK first = CreateDesktopA("VistrelTestsA", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    HDESK second = CreateDesktopA("VistrelTestsB", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    ASSERT_TRUE(SetThreadDesktop(first) && claimSingleInstance());
+    auto claimed =
+        std::async(std::launch::async, [second] { return SetThreadDesktop(second) && claimSingleInstance(); });
+    EXPECT_EQ(claimed.wait_for(5s), std::future_status::ready);
+    EXPECT_TRUE(claimed.get());
+    SetThreadDesktop(usual);
 }
 
 } // namespace
