@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 
 enum class SettingsValue { AppBarMode, HighSampleRate, UpdateAlways, AllwaysOnTop, HotKeys, CursorType, ZoomLevel, WindowPosition };
@@ -39,6 +40,8 @@ void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read);
 
 // Values that an edited registry or a changed screen can leave behind and that the
 // program cannot use: a zoom or indicator out of range, a window rectangle that is
-// empty, inverted or wholly off every monitor. They get the defaults of a missing value.
-using IsOnSomeMonitor = std::function<bool(const ScreenRectangle&)>;
-void repairLoadedSettings(SettingsRecord& record, const IsOnSomeMonitor& onSomeMonitor);
+// empty, inverted or wholly off every monitor get the defaults of a missing value; a
+// rectangle on a monitor is made reachable there (window_placement.h).
+// workAreaUnder gives the work area of the monitor a rectangle overlaps most, if any.
+using WorkAreaUnder = std::function<std::optional<ScreenRectangle>(const ScreenRectangle&)>;
+void repairLoadedSettings(SettingsRecord& record, const WorkAreaUnder& workAreaUnder);

@@ -2,19 +2,10 @@
 // values holding the fields' bytes, read once at start-up and written once at the end.
 #include "settings_store.h"
 
+#include "monitors.h"
 #include "program_state.h"
 #include "registry_key.h"
 #include "settings.h"
-
-namespace {
-
-bool isOnSomeMonitor(const ScreenRectangle& r)
-{
-    const RECT rect{r.left, r.top, r.right, r.bottom};
-    return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
-}
-
-} // namespace
 
 void loadSettings()
 {
@@ -30,7 +21,7 @@ void loadSettings()
         return RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(field.data()), &size) ==
                ERROR_SUCCESS;
     });
-    repairLoadedSettings(program.settings, isOnSomeMonitor);
+    repairLoadedSettings(program.settings, workAreaUnder);
 }
 
 void saveSettings(HWND mainWindow)

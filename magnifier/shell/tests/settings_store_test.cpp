@@ -30,11 +30,12 @@ TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
               "1 4 1 0 40,50,300,400");
     EXPECT_EQ(loaded(Value{"WindowPosition", littleEndian({40, 50, 300, 400, 0})}), "1 4 1 0 0,0,100,100");
     // Out of range, or wholly off every monitor (the screen has changed since); partly
-    // on the screen is still reachable.
+    // on the screen is still reachable; too large for it, it is cut to its size.
     EXPECT_EQ(loaded(Value{"ZoomLevel", littleEndian({40})}, Value{"CursorType", littleEndian({-3})},
                      Value{"WindowPosition", littleEndian({5000, 5000, 5100, 5100})}),
               "2 1 1 0 0,0,100,100");
     EXPECT_EQ(loaded(Value{"WindowPosition", littleEndian({-50, -20, 50, 80})}), "2 1 1 0 -50,-20,50,80");
+    EXPECT_EQ(loaded(Value{"WindowPosition", littleEndian({INT_MIN, INT_MIN, INT_MAX, INT_MAX})}), "2 1 1 0 0,0,1024,768");
 }
 
 } // namespace

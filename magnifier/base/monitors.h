@@ -1,0 +1,21 @@
+// The monitors Vistrel puts its window on, in the desktop's coordinates (a monitor
+// left of or above the primary one has negative ones).
+#pragma once
+#include "settings_record.h"
+
+#include <windows.h>
+
+#include <optional>
+
+inline RECT toRect(const ScreenRectangle& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+inline ScreenRectangle toScreenRectangle(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The work area (the monitor less the taskbar and docked bars) of the monitor that a
+// rectangle overlaps most, or none when it lies off every monitor.
+std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r);
