@@ -1,6 +1,8 @@
 // Monitor look-ups, asked afresh each time: monitors come and go while Vistrel runs.
 #include "monitors.h"
 
+#include "handles.h"
+
 namespace {
 
 MONITORINFO monitorInfo(HMONITOR monitor)
@@ -20,4 +22,16 @@ std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r)
     if (!monitor)
         return std::nullopt;
     return toScreenRectangle(monitorInfo(monitor).rcWork);
+}
+
+UINT windowDpi(HWND window)
+{
+    // Looked up: Windows 7 and 8 have no GetDpiForWindow.
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowCall>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (const UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0)
+        return dpi;
+    WindowDC dc(window);
+    return static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSY));
 }

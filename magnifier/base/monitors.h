@@ -1,5 +1,6 @@
 // The monitors Vistrel puts its window on, in the desktop's coordinates (a monitor
-// left of or above the primary one has negative ones).
+// left of or above the primary one has negative ones), and the DPI its windows are
+// drawn at.
 #pragma once
 #include "settings_record.h"
 
@@ -19,3 +20,7 @@ inline ScreenRectangle toScreenRectangle(const RECT& r)
 // The work area (the monitor less the taskbar and docked bars) of the monitor that a
 // rectangle overlaps most, or none when it lies off every monitor.
 std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r);
+
+// The window's DPI: its monitor's where the system has one per monitor (Windows 10),
+// else the one of the whole screen.
+UINT windowDpi(HWND window);
