@@ -15,6 +15,11 @@ MONITORINFO monitorInfo(HMONITOR monitor)
 
 } // namespace
 
+ScreenRectangle monitorAt(POINT point)
+{
+    return toScreenRectangle(monitorInfo(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)).rcMonitor);
+}
+
 std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r)
 {
     const RECT rect = toRect(r);

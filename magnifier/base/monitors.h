@@ -17,6 +17,9 @@ inline ScreenRectangle toScreenRectangle(const RECT& r)
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The whole monitor under a point, or the one nearest to it.
+ScreenRectangle monitorAt(POINT point);
+
 // The work area (the monitor less the taskbar and docked bars) of the monitor that a
 // rectangle overlaps most, or none when it lies off every monitor.
 std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r);

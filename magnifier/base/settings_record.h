@@ -6,6 +6,7 @@
 
 struct ScreenRectangle {
     std::int32_t left, top, right, bottom;
+    bool operator==(const ScreenRectangle&) const = default;
 };
 
 // Field names are the registry value names. Flags are 0 or 1, tested as non-zero.

@@ -3,6 +3,7 @@
 
 #include "handles.h"
 #include "identifiers.h"
+#include "monitors.h"
 #include "packed_dib.h"
 #include "program_state.h"
 #include "view_geometry.h"
@@ -63,8 +64,10 @@ void renderView(HWND mainWindow, bool toSnapshot)
     RECT client{};
     GetClientRect(mainWindow, &client);
     const int width = client.right, height = client.bottom;
-    const ViewPlacement view = placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel,
-                                         program.screenRect.right, program.screenRect.bottom);
+    // Asked at every frame: the cursor may have gone to another monitor, or the
+    // monitors may have changed.
+    const ViewPlacement view =
+        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, monitorAt(cursor));
 
     ScreenDC screen;
     if (toSnapshot) {

@@ -84,7 +84,7 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
         SCOPED_TRACE(zoomLevel == 1 ? "2X" : "4X");
         const int zoom = 1 << zoomLevel;
         const ViewPlacement view =
-            placeView(cursor.x, cursor.y, width, height, zoomLevel, program.screenRect.right, program.screenRect.bottom);
+            placeView(cursor.x, cursor.y, width, height, zoomLevel, {0, 0, 1024, 768});
         // Every screen pixel of the source repeated z x z times.
         const Pixels source =
             pixelsOf({view.sourceX, view.sourceY, view.sourceX + view.sourceWidth, view.sourceY + view.sourceHeight});
