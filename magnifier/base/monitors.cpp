@@ -20,6 +20,11 @@ ScreenRectangle monitorAt(POINT point)
     return toScreenRectangle(monitorInfo(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)).rcMonitor);
 }
 
+ScreenRectangle monitorOf(HWND window)
+{
+    return toScreenRectangle(monitorInfo(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)).rcMonitor);
+}
+
 std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r)
 {
     const RECT rect = toRect(r);

@@ -19,6 +19,8 @@ inline ScreenRectangle toScreenRectangle(const RECT& r)
 
 // The whole monitor under a point, or the one nearest to it.
 ScreenRectangle monitorAt(POINT point);
+// The whole monitor that shows most of a window, or the one nearest to it.
+ScreenRectangle monitorOf(HWND window);
 
 // The work area (the monitor less the taskbar and docked bars) of the monitor that a
 // rectangle overlaps most, or none when it lies off every monitor.

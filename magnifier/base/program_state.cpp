@@ -7,7 +7,6 @@ void setUpProgramState(HINSTANCE instance)
 {
     program = ProgramState{};
     program.appInstance = instance;
-    program.screenRect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     program.arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
 }
 

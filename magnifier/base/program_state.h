@@ -10,7 +10,6 @@
 
 struct ProgramState {
     HINSTANCE appInstance = nullptr;  // every resource is loaded from it
-    RECT screenRect{};                // the primary screen at start-up; never refreshed
     SettingsRecord settings{};        // loaded at start-up, saved when the window goes
     OwnedMenu mainMenu;               // never attached: its submenu 1 is the popup menu
     HCURSOR arrowCursor = nullptr;    // drawn by the Arrow indicator
@@ -37,7 +36,7 @@ struct ProgramState {
 
 extern ProgramState program;
 
-// A process's start: everything empty but the instance, the screen and the arrow cursor.
+// A process's start: everything empty but the instance and the arrow cursor.
 void setUpProgramState(HINSTANCE instance);
 // Frees whatever the state still owns and empties it, as at the start.
 void tearDownProgramState();

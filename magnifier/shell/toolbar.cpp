@@ -3,6 +3,7 @@
 #include "toolbar.h"
 
 #include "identifiers.h"
+#include "monitors.h"
 #include "program_state.h"
 #include "tray_icon.h"
 
@@ -22,8 +23,8 @@ void markDocked(bool docked)
     checkMenuItem(IDM_TOOLBAR_MODE, docked);
 }
 
-// Registers the bar unless the shell holds it already, and takes the top of the
-// screen; false when the shell refused the registration.
+// Registers the bar unless the shell holds it already, and takes the top eighth of
+// the monitor the window is on; false when the shell refused the registration.
 bool dock(HWND mainWindow)
 {
     APPBARDATA& bar = program.appBarData;
@@ -35,8 +36,8 @@ bool dock(HWND mainWindow)
             return false;
         program.barRegistered = true;
     }
-    const RECT& screen = program.screenRect;
-    bar.rc = RECT{screen.left, screen.top, screen.right, screen.bottom >> 3};
+    const ScreenRectangle monitor = monitorOf(mainWindow);
+    bar.rc = RECT{monitor.left, monitor.top, monitor.right, monitor.top + ((monitor.bottom - monitor.top) >> 3)};
     bar.uEdge = ABE_TOP;
     SHAppBarMessage(ABM_QUERYPOS, &bar);
     SHAppBarMessage(ABM_SETPOS, &bar);
