@@ -34,6 +34,12 @@ std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r)
     return toScreenRectangle(monitorInfo(monitor).rcWork);
 }
 
+ScreenRectangle workAreaNearest(const ScreenRectangle& r)
+{
+    const RECT rect = toRect(r);
+    return toScreenRectangle(monitorInfo(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST)).rcWork);
+}
+
 UINT windowDpi(HWND window)
 {
     // Looked up: Windows 7 and 8 have no GetDpiForWindow.

@@ -25,6 +25,8 @@ ScreenRectangle monitorOf(HWND window);
 // The work area (the monitor less the taskbar and docked bars) of the monitor that a
 // rectangle overlaps most, or none when it lies off every monitor.
 std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r);
+// The work area of the monitor nearest a rectangle, whether it overlaps one or not.
+ScreenRectangle workAreaNearest(const ScreenRectangle& r);
 
 // The window's DPI: its monitor's where the system has one per monitor (Windows 10),
 // else the one of the whole screen.

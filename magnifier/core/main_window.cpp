@@ -194,6 +194,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:       return onCommand(window, wParam, lParam);
     case WM_TIMER:         return onTimer(window, wParam);
     case WM_HOTKEY:        return onHotKey(window, wParam);
+    case WM_DISPLAYCHANGE: followDisplayChange(window); return 0;
     case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);
     default:
         if (message != 0 && message == showInstanceMessage())

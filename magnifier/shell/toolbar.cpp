@@ -6,6 +6,7 @@
 #include "monitors.h"
 #include "program_state.h"
 #include "tray_icon.h"
+#include "window_placement.h"
 
 // The shell's record as the 32-bit program passes it.
 static_assert(sizeof(void*) != 4 || sizeof(APPBARDATA) == 36);
@@ -131,6 +132,23 @@ void restoreAppBar(HWND mainWindow)
     // ours and would refuse a second registration: it is asked to forget it first.
     removeAppBar();
     dockAgain(mainWindow);
+}
+
+void followDisplayChange(HWND mainWindow)
+{
+    SettingsRecord& settings = program.settings;
+    if (settings.AppBarMode) {
+        // Where leaving the mode will put the window must still be reachable.
+        const ScreenRectangle& floating = settings.WindowPosition;
+        settings.WindowPosition = reachablePlacement(floating, workAreaNearest(floating));
+        dockAgain(mainWindow);
+        return;
+    }
+    RECT outer{};
+    GetWindowRect(mainWindow, &outer);
+    const ScreenRectangle now = toScreenRectangle(outer);
+    if (const ScreenRectangle placed = reachablePlacement(now, workAreaNearest(now)); !(placed == now))
+        moveWindowTo(mainWindow, toRect(placed));
 }
 
 void removeAppBar()

@@ -15,3 +15,6 @@ void setShowHideText(const char* text);
 void removeAppBar();
 // Registers the bar of a shown, docked window again after the shell has restarted.
 void restoreAppBar(HWND mainWindow);
+// After the monitors have changed: a floating window within its user's reach on the
+// nearest monitor, a docked one across the top of its monitor as it is now.
+void followDisplayChange(HWND mainWindow);

@@ -77,6 +77,19 @@ TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
     EXPECT_EQ(readRegistryValue(settingsKeyPath, "AppBarMode"), littleEndian({1})) << "saved docked";
 }
 
+TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsBackOnIt)
+{
+    ASSERT_TRUE(start());
+    command(IDM_TOOLBAR_MODE);
+    MoveWindow(window_, 0, 0, 640, 60, FALSE); // the bar of a smaller screen
+    SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
+    EXPECT_EQ(state() + (barHeld() ? " held" : ""), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    command(IDM_TOOLBAR_MODE);
+    MoveWindow(window_, 3000, 2000, 200, 150, FALSE); // on a monitor that has gone
+    SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
+    EXPECT_EQ(state(), "shown 824,618,1024,768 [&4X Zoom] [&Arrow] [&Hide] " + floatingSettings);
+}
+
 // A second start's request to show, answered inside start-up's wait on the shell.
 BOOL WINAPI askToShowWhileAdding(DWORD message, PNOTIFYICONDATAA data)
 {
