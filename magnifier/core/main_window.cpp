@@ -169,6 +169,14 @@ LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
     return 0;
 }
 
+LRESULT onDpiChanged()
+{
+    // The view enlarges screen pixels whatever the DPI: the window keeps its size in
+    // pixels rather than take the rectangle the system suggests for the new DPI. Per
+    // monitor aware (the manifest), it is never stretched, so never blurred.
+    return 0;
+}
+
 LRESULT onShowInstance(HWND window)
 {
     if (heldForLater(window, showInstanceMessage(), 0, 0))
@@ -195,6 +203,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER:         return onTimer(window, wParam);
     case WM_HOTKEY:        return onHotKey(window, wParam);
     case WM_DISPLAYCHANGE: followDisplayChange(window); return 0;
+    case WM_DPICHANGED:    return onDpiChanged();
     case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);
     default:
         if (message != 0 && message == showInstanceMessage())
