@@ -46,8 +46,8 @@ std::string VistrelTest::state() const
     text << (IsWindowVisible(window_) ? "shown" : "hidden")
          << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? " top " : " ") << r.left << ',' << r.top << ','
          << r.right << ',' << r.bottom;
+    HMENU mainMenu = program.mainMenu.get();
     for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
-        HMENU mainMenu = program.mainMenu.get();
         const UINT item = GetMenuState(mainMenu, id, MF_BYCOMMAND);
         char name[64] = {};
         if (item != static_cast<UINT>(-1) && (item & MF_CHECKED || id == IDM_SHOW_HIDE) &&

@@ -11,9 +11,10 @@ TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
     auto loaded = [](auto... values) {
         (writeSettingsValue(values.first, values.second), ...);
         loadSettings();
-        const ScreenRectangle& r = program.settings.WindowPosition;
-        return std::to_string(program.settings.ZoomLevel) + " " + std::to_string(program.settings.CursorType) + " " +
-               std::to_string(program.settings.AllwaysOnTop) + " " + std::to_string(program.settings.HotKeys) + " " +
+        const SettingsRecord& s = program.settings;
+        const ScreenRectangle& r = s.WindowPosition;
+        return std::to_string(s.ZoomLevel) + " " + std::to_string(s.CursorType) + " " +
+               std::to_string(s.AllwaysOnTop) + " " + std::to_string(s.HotKeys) + " " +
                std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
                std::to_string(r.bottom);
     };
