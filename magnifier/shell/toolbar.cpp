@@ -1,5 +1,6 @@
-// Toolbar mode and show/hide. The bar is registered with the shell exactly while
-// AppBarMode is set and the window is visible.
+// Toolbar mode and show/hide, and where the window goes when the monitors change.
+// The bar is registered with the shell exactly while AppBarMode is set and the
+// window is visible.
 #include "toolbar.h"
 
 #include "identifiers.h"
@@ -62,7 +63,7 @@ void enterToolbarMode(HWND mainWindow)
         // later (after a hide, at the next start) keeps this rectangle.
         RECT floating{};
         GetWindowRect(mainWindow, &floating);
-        program.settings.WindowPosition = {floating.left, floating.top, floating.right, floating.bottom};
+        program.settings.WindowPosition = toScreenRectangle(floating);
         if (!dock(mainWindow))
             return;
     } else if (const APPBARDATA& bar = program.appBarData; bar.hWnd) {

@@ -1,5 +1,6 @@
-// Docking the window as a desktop toolbar along the top edge, and hiding or showing
-// it. The only place that talks to the shell about the application bar.
+// Docking the window as a desktop toolbar along the top edge of its monitor, hiding or
+// showing it, and keeping it in reach when the monitors change. The only place that
+// talks to the shell about the application bar.
 #pragma once
 #include <windows.h>
 
