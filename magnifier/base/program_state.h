@@ -8,6 +8,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <optional>
+
 struct ProgramState {
     HINSTANCE appInstance = nullptr;  // every resource is loaded from it
     SettingsRecord settings{};        // loaded at start-up, saved when the window goes
@@ -21,6 +23,7 @@ struct ProgramState {
     int snapshotWidth = 0, snapshotHeight = 0;
     bool viewFrozen = false;          // while set, nothing is rendered and repaints show the snapshot
     POINT lastCursorPos{0, 0};        // the cursor at the last rendered frame
+    std::optional<ScreenRectangle> cursorMonitor;  // the monitor of the last frame's cursor
 
     // Toolbar mode: the one record of every application-bar call, which keeps the
     // last granted rectangle, and whether the shell holds the bar now.

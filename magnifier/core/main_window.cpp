@@ -169,6 +169,13 @@ LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
     return 0;
 }
 
+LRESULT onDisplayChange(HWND window)
+{
+    forgetCursorMonitor();
+    followDisplayChange(window);
+    return 0;
+}
+
 LRESULT onDpiChanged()
 {
     // The view enlarges screen pixels whatever the DPI: the window keeps its size in
@@ -202,7 +209,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:       return onCommand(window, wParam, lParam);
     case WM_TIMER:         return onTimer(window, wParam);
     case WM_HOTKEY:        return onHotKey(window, wParam);
-    case WM_DISPLAYCHANGE: followDisplayChange(window); return 0;
+    case WM_DISPLAYCHANGE: return onDisplayChange(window);
     case WM_DPICHANGED:    return onDpiChanged();
     case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);
     default:

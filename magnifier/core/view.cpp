@@ -44,6 +44,17 @@ void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidt
     drawIndicator(target, view.markerX, view.markerY);
 }
 
+// Looked up again only when the cursor leaves it or the monitors change: the look-up
+// costs as much as a tenth of a frame under Wine.
+const ScreenRectangle& cursorMonitor(POINT cursor)
+{
+    const std::optional<ScreenRectangle>& known = program.cursorMonitor;
+    if (!known || cursor.x < known->left || cursor.x >= known->right || cursor.y < known->top ||
+        cursor.y >= known->bottom)
+        program.cursorMonitor = monitorAt(cursor);
+    return *program.cursorMonitor;
+}
+
 } // namespace
 
 void renderView(HWND mainWindow, bool toSnapshot)
@@ -64,10 +75,8 @@ void renderView(HWND mainWindow, bool toSnapshot)
     RECT client{};
     GetClientRect(mainWindow, &client);
     const int width = client.right, height = client.bottom;
-    // Asked at every frame: the cursor may have gone to another monitor, or the
-    // monitors may have changed.
     const ViewPlacement view =
-        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, monitorAt(cursor));
+        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, cursorMonitor(cursor));
 
     ScreenDC screen;
     if (toSnapshot) {
@@ -82,6 +91,11 @@ void renderView(HWND mainWindow, bool toSnapshot)
         WindowDC window(mainWindow);
         drawFrame(window, screen, view, width, height);
     }
+}
+
+void forgetCursorMonitor()
+{
+    program.cursorMonitor.reset();
 }
 
 void paintSnapshot(HWND mainWindow)

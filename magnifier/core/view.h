@@ -4,6 +4,8 @@
 #include <windows.h>
 
 void renderView(HWND mainWindow, bool toSnapshot);
+// The monitors have changed: the next frame asks for the cursor's monitor anew.
+void forgetCursorMonitor();
 void paintSnapshot(HWND mainWindow);
 // Frozen, the picture on show is copied and stays; live, a fresh frame is rendered
 // for the copy and not kept.
