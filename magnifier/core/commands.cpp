@@ -7,7 +7,6 @@
 #include "hotkeys.h"
 #include "identifiers.h"
 #include "program_state.h"
-#include "settings.h"
 #include "toolbar.h"
 #include "tray_icon.h"
 #include "view.h"
@@ -22,53 +21,52 @@ std::int32_t toggled(std::int32_t flag)
 void exitProgram(HWND mainWindow)
 {
     // AppBarMode stays set, so that the next start docks again.
-    if (Settings.AppBarMode)
-        SHAppBarMessage(ABM_REMOVE, &appBarData);
+    removeAppBar();
     removeTrayIcon(mainWindow);
     DestroyWindow(mainWindow);
 }
 
 void setZoom(UINT command)
 {
-    CheckMenuRadioItem(mainMenu, IDM_ZOOM_2X, IDM_ZOOM_4X, command, MF_BYCOMMAND);
-    Settings.ZoomLevel = command == IDM_ZOOM_2X ? 1 : 2;
+    CheckMenuRadioItem(program.mainMenu.get(), IDM_ZOOM_2X, IDM_ZOOM_4X, command, MF_BYCOMMAND);
+    program.settings.ZoomLevel = command == IDM_ZOOM_2X ? 1 : 2;
 }
 
 void toggleAlwaysOnTop(HWND mainWindow)
 {
     // A docked toolbar keeps its place in the Z-order.
-    if (Settings.AppBarMode)
+    if (program.settings.AppBarMode)
         return;
-    Settings.AllwaysOnTop = toggled(Settings.AllwaysOnTop);
-    checkMenuItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
-    SetWindowPos(mainWindow, Settings.AllwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    program.settings.AllwaysOnTop = toggled(program.settings.AllwaysOnTop);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, program.settings.AllwaysOnTop != 0);
+    SetWindowPos(mainWindow, program.settings.AllwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void toggleHighSampleRate(HWND mainWindow)
 {
-    Settings.HighSampleRate = toggled(Settings.HighSampleRate);
+    program.settings.HighSampleRate = toggled(program.settings.HighSampleRate);
     KillTimer(mainWindow, VIEW_TIMER_ID);
-    SetTimer(mainWindow, VIEW_TIMER_ID, Settings.HighSampleRate ? 50 : 200, nullptr);
-    checkMenuItem(IDM_HIGH_SAMPLE_RATE, Settings.HighSampleRate != 0);
+    SetTimer(mainWindow, VIEW_TIMER_ID, program.settings.HighSampleRate ? 50 : 200, nullptr);
+    checkMenuItem(IDM_HIGH_SAMPLE_RATE, program.settings.HighSampleRate != 0);
 }
 
 void setCursorIndicator(UINT command)
 {
-    CheckMenuRadioItem(mainMenu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, command, MF_BYCOMMAND);
-    Settings.CursorType = static_cast<std::int32_t>(command - IDM_CURSOR_NONE);
+    CheckMenuRadioItem(program.mainMenu.get(), IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, command, MF_BYCOMMAND);
+    program.settings.CursorType = static_cast<std::int32_t>(command - IDM_CURSOR_NONE);
     // None and Arrow need no image; the last Crosshair-type image stays loaded.
-    if (Settings.CursorType >= 2)
-        loadIndicatorIcon(Settings.CursorType);
+    if (program.settings.CursorType >= 2)
+        loadIndicatorIcon(program.settings.CursorType);
 }
 
 void toggleHotKeys(HWND mainWindow)
 {
-    if (Settings.HotKeys)
+    if (program.settings.HotKeys)
         disableHotKeys(mainWindow);
     else
         enableHotKeys(mainWindow);
-    checkMenuItem(IDM_HOTKEYS, Settings.HotKeys != 0);
+    checkMenuItem(IDM_HOTKEYS, program.settings.HotKeys != 0);
 }
 
 } // namespace
@@ -94,8 +92,8 @@ bool runMenuCommand(HWND mainWindow, UINT command)
     case IDM_CURSOR_ZERO_SIGHT:
     case IDM_CURSOR_XOR_CROSSHAIR: setCursorIndicator(command); return true;
     case IDM_UPDATE_ALWAYS:
-        Settings.UpdateAlways = toggled(Settings.UpdateAlways);
-        checkMenuItem(IDM_UPDATE_ALWAYS, Settings.UpdateAlways != 0);
+        program.settings.UpdateAlways = toggled(program.settings.UpdateAlways);
+        checkMenuItem(IDM_UPDATE_ALWAYS, program.settings.UpdateAlways != 0);
         return true;
     case IDM_SHOW_HIDE:            toggleVisibility(mainWindow); return true;
     case IDM_HOTKEYS:              toggleHotKeys(mainWindow); return true;

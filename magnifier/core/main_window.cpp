@@ -6,9 +6,7 @@
 #include "commands.h"
 #include "hotkeys.h"
 #include "identifiers.h"
-#include "packed_dib.h"
 #include "program_state.h"
-#include "settings.h"
 #include "settings_store.h"
 #include "single_instance.h"
 #include "toolbar.h"
@@ -19,16 +17,12 @@ namespace {
 
 constexpr int minimumClientSize = 20;
 
-// Set when a tray double click has been handled; read by the single-click handler
-// after its wait.
-bool trayDoubleClicked = false;
-bool startingUp = false;
-
-// A request that arrives while start-up runs would act on a half-made window (no
-// menu yet, the bar not yet docked): it waits in the queue instead.
+// A request that arrives while start-up runs (answered inside start-up's own waits on
+// the shell) would act on a half-made window: no menu yet, the bar not yet docked.
+// It waits in the queue instead.
 bool heldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return startingUp && PostMessageA(window, message, wParam, lParam);
+    return program.startingUp && PostMessageA(window, message, wParam, lParam);
 }
 
 LRESULT onDestroy(HWND window)
@@ -36,18 +30,12 @@ LRESULT onDestroy(HWND window)
     // Saved first, so that HotKeys is stored before disableHotKeys clears it.
     saveSettings(window);
     // Exit has removed the tray icon already; any other end must not leave a dead one.
-    if (trayIconAdded())
+    if (program.trayIconAdded)
         removeTrayIcon(window);
-    if (Settings.AppBarMode)
-        SHAppBarMessage(ABM_REMOVE, &appBarData);
+    removeAppBar();
     KillTimer(window, VIEW_TIMER_ID);
     disableHotKeys(window);
-    deleteSnapshot();
-    DestroyMenu(mainMenu);
-    mainMenu = nullptr;
-    if (indicatorIcon)
-        DestroyIcon(indicatorIcon);
-    indicatorIcon = nullptr;
+    tearDownProgramState();
     PostQuitMessage(0);
     return 0;
 }
@@ -74,7 +62,7 @@ LRESULT onPaint(HWND window)
     // Live, the background fills the damage and the next frame covers it.
     PAINTSTRUCT paint;
     BeginPaint(window, &paint);
-    if (viewFrozen)
+    if (program.viewFrozen)
         paintSnapshot(window);
     EndPaint(window, &paint);
     return 0;
@@ -84,7 +72,7 @@ LRESULT onHitTest(HWND window, WPARAM wParam, LPARAM lParam)
 {
     // Docked, the toolbar can be neither moved nor sized, and a right click anywhere
     // still arrives as a non-client click that opens the menu.
-    if (Settings.AppBarMode)
+    if (program.settings.AppBarMode)
         return HTSYSMENU;
     // Floating, the whole client area drags the window like a caption.
     const LRESULT hit = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
@@ -135,29 +123,6 @@ LRESULT onTimer(HWND window, WPARAM timerId)
     return 0;
 }
 
-void copyViewToClipboard(HWND window)
-{
-    // Frozen, the picture on show is copied and stays; live, a fresh frame is
-    // rendered for the copy and not kept.
-    const bool live = !viewFrozen;
-    if (live)
-        renderView(window, true);
-    HGLOBAL picture = bitmapToPackedDib(snapshotBitmap, BI_RGB, 0, nullptr);
-    if (live)
-        deleteSnapshot();
-    if (!picture)
-        return;
-    // The clipboard owns the block once it has taken it; one it refused is ours.
-    if (OpenClipboard(window)) {
-        EmptyClipboard();
-        if (SetClipboardData(CF_DIB, picture))
-            picture = nullptr;
-        CloseClipboard();
-    }
-    if (picture)
-        GlobalFree(picture);
-}
-
 LRESULT onHotKey(HWND window, WPARAM hotKeyId)
 {
     switch (hotKeyId) {
@@ -165,7 +130,7 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
         // Freezing captures first; unfreezing finds the view frozen, so the capture
         // does nothing and the snapshot stays as it was.
         renderView(window, true);
-        viewFrozen = !viewFrozen;
+        program.viewFrozen = !program.viewFrozen;
         break;
     case HOTKEY_COPY:
         copyViewToClipboard(window);
@@ -178,15 +143,9 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
 
 void onTraySingleClick(HWND window)
 {
-    // A single click may be the first half of a double click: wait for that long,
-    // and let a double click sent meanwhile be handled before looking.
-    trayDoubleClicked = false;
-    Sleep(GetDoubleClickTime());
-    MSG pending;
-    PeekMessageA(&pending, window, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
-    if (trayDoubleClicked)
+    if (!trayClickStaysSingle(window))
         return;
-    if (!Settings.AllwaysOnTop)
+    if (!program.settings.AllwaysOnTop)
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     showTrayMenu(window);
 }
@@ -198,7 +157,7 @@ LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
         onTraySingleClick(window);
         break;
     case WM_LBUTTONDBLCLK:
-        trayDoubleClicked = true;
+        noteTrayDoubleClick();
         toggleVisibility(window);
         break;
     case WM_RBUTTONDOWN:
@@ -207,6 +166,21 @@ LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
     default:
         break;
     }
+    return 0;
+}
+
+LRESULT onDisplayChange(HWND window)
+{
+    forgetCursorMonitor();
+    followDisplayChange(window);
+    return 0;
+}
+
+LRESULT onDpiChanged()
+{
+    // The view enlarges screen pixels whatever the DPI: the window keeps its size in
+    // pixels rather than take the rectangle the system suggests for the new DPI. Per
+    // monitor aware (the manifest), it is never stretched, so never blurred.
     return 0;
 }
 
@@ -223,8 +197,6 @@ LRESULT onShowInstance(HWND window)
 
 } // namespace
 
-void holdRequestsDuringStartUp(bool hold) { startingUp = hold; }
-
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -237,12 +209,15 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:       return onCommand(window, wParam, lParam);
     case WM_TIMER:         return onTimer(window, wParam);
     case WM_HOTKEY:        return onHotKey(window, wParam);
+    case WM_DISPLAYCHANGE: return onDisplayChange(window);
+    case WM_DPICHANGED:    return onDpiChanged();
     case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);
     default:
         if (message != 0 && message == showInstanceMessage())
             return onShowInstance(window);
         if (message != 0 && message == taskbarCreatedMessage()) {
             restoreTrayIcon(window);
+            restoreAppBar(window);
             return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);

@@ -1,15 +1,33 @@
 // The single-instance check. The window search alone leaves a gap: two starts at the
 // same moment both find no window yet. A named mutex closes it: its owner goes on,
 // and a later start waits for the owner's window to appear, or, when the owner is
-// ending, for the mutex to be free.
+// ending, for the mutex to be free. Both are per desktop: FindWindow looks at this
+// thread's desktop only, and the mutex is named after it.
 #include "single_instance.h"
 
 #include <chrono>
+#include <string>
 
 namespace {
 
-constexpr const char* mutexName = "Vistrel.SingleInstance.{6F1C0B52-3D8E-4A7B-9E21-5C4F7D2A8B90}";
+constexpr const char* mutexPrefix = "Vistrel.SingleInstance.{6F1C0B52-3D8E-4A7B-9E21-5C4F7D2A8B90}.";
 constexpr auto handOverWait = std::chrono::seconds(10);
+
+std::string userObjectName(HANDLE object)
+{
+    char name[256] = {};
+    DWORD needed = 0;
+    GetUserObjectInformationA(object, UOI_NAME, name, sizeof name - 1, &needed);
+    return name;
+}
+
+// A session may show several desktops (another user's behind a switch, a program's
+// own), each with its own windows and its own Vistrel.
+std::string mutexName()
+{
+    return mutexPrefix + userObjectName(GetProcessWindowStation()) + "." +
+           userObjectName(GetThreadDesktop(GetCurrentThreadId()));
+}
 
 // False when the window was gone by the time it was asked: its instance is ending.
 bool handOver(HWND running)
@@ -37,8 +55,9 @@ bool claimSingleInstance()
 {
     // The running instance owns the mutex until its process ends (the system releases
     // it then, also after a crash). The error code is read at once: the guard of a
-    // function-local static would reset it.
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, mutexName);
+    // function-local static, or the freeing of a name, would reset it.
+    const std::string name = mutexName();
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, name.c_str());
     const bool anotherStarted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
     if (!anotherStarted) {
         HWND running = FindWindowA("VISTREL", nullptr);

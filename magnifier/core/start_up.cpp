@@ -7,7 +7,6 @@
 #include "identifiers.h"
 #include "main_window.h"
 #include "program_state.h"
-#include "settings.h"
 #include "settings_store.h"
 #include "single_instance.h"
 #include "toolbar.h"
@@ -39,36 +38,38 @@ namespace {
 
 void setMenuMarks()
 {
-    CheckMenuRadioItem(mainMenu, IDM_ZOOM_2X, IDM_ZOOM_4X, Settings.ZoomLevel == 1 ? IDM_ZOOM_2X : IDM_ZOOM_4X,
+    const SettingsRecord& settings = program.settings;
+    HMENU menu = program.mainMenu.get();
+    CheckMenuRadioItem(menu, IDM_ZOOM_2X, IDM_ZOOM_4X, settings.ZoomLevel == 1 ? IDM_ZOOM_2X : IDM_ZOOM_4X,
                        MF_BYCOMMAND);
-    CheckMenuRadioItem(mainMenu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + Settings.CursorType,
+    CheckMenuRadioItem(menu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + settings.CursorType,
                        MF_BYCOMMAND);
-    checkMenuItem(IDM_HIGH_SAMPLE_RATE, Settings.HighSampleRate != 0);
-    checkMenuItem(IDM_UPDATE_ALWAYS, Settings.UpdateAlways != 0);
-    checkMenuItem(IDM_ALWAYS_ON_TOP, Settings.AllwaysOnTop != 0);
-    checkMenuItem(IDM_HOTKEYS, Settings.HotKeys != 0);
+    checkMenuItem(IDM_HIGH_SAMPLE_RATE, settings.HighSampleRate != 0);
+    checkMenuItem(IDM_UPDATE_ALWAYS, settings.UpdateAlways != 0);
+    checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);
+    checkMenuItem(IDM_HOTKEYS, settings.HotKeys != 0);
 }
 
 } // namespace
 
 bool createMainWindow(HINSTANCE instance, int showCommand)
 {
-    appInstance = instance;
     HWND window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "VISTREL", "Vistrel",
                                   WS_POPUP | WS_CLIPCHILDREN | WS_THICKFRAME, CW_USEDEFAULT, 0, 100, 100, nullptr,
                                   nullptr, instance, nullptr);
     if (!window)
         return false;
-    holdRequestsDuringStartUp(true);
+    program.startingUp = true;
     // A second start of lower integrity (this one elevated) may still ask it to show.
     ChangeWindowMessageFilterEx(window, showInstanceMessage(), MSGFLT_ALLOW, nullptr);
     // Nor would the shell's news that it has restarted reach an elevated instance.
     ChangeWindowMessageFilterEx(window, taskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 
     loadSettings();
-    const ScreenRectangle& r = Settings.WindowPosition;
+    SettingsRecord& settings = program.settings;
+    const ScreenRectangle& r = settings.WindowPosition;
     MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    loadIndicatorIcon(Settings.CursorType);
+    loadIndicatorIcon(settings.CursorType);
 
     // Any other show command (minimised, maximised, default) leaves the program in
     // the notification area only.
@@ -78,8 +79,8 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
     UpdateWindow(window);
     addTrayIcon(window);
 
-    SetTimer(window, VIEW_TIMER_ID, Settings.HighSampleRate ? 50 : 200, nullptr);
-    mainMenu = LoadMenuA(instance, "VISTREL");
+    SetTimer(window, VIEW_TIMER_ID, settings.HighSampleRate ? 50 : 200, nullptr);
+    program.mainMenu.reset(LoadMenuA(instance, "VISTREL"));
     setMenuMarks();
     // The default item is what a double click on the tray icon does.
     SetMenuDefaultItem(settingsMenu(), IDM_SHOW_HIDE, FALSE);
@@ -87,15 +88,14 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
         setShowHideText("&Show");
     updateTrayIcon(window);
 
-    if (Settings.AppBarMode) {
-        Settings.AppBarMode = 0;
-        toggleToolbarMode(window);
-    } else {
-        SetWindowPos(window, Settings.AllwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 100, 100,
+    // Docked, the window keeps the topmost state it was created with.
+    if (settings.AppBarMode)
+        dockAgain(window);
+    else
+        SetWindowPos(window, settings.AllwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 100, 100,
                      SWP_NOMOVE | SWP_NOSIZE);
-    }
-    if (Settings.HotKeys)
+    if (settings.HotKeys)
         enableHotKeys(window);
-    holdRequestsDuringStartUp(false);
+    program.startingUp = false;
     return true;
 }

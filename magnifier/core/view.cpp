@@ -1,16 +1,12 @@
 // Rendering of the magnified view and repainting of the frozen snapshot.
 #include "view.h"
 
-#include "gdi_handles.h"
+#include "handles.h"
 #include "identifiers.h"
+#include "monitors.h"
+#include "packed_dib.h"
 #include "program_state.h"
-#include "settings.h"
 #include "view_geometry.h"
-
-HBITMAP snapshotBitmap = nullptr;
-int snapshotWidth = 0, snapshotHeight = 0;
-bool viewFrozen = false;
-POINT lastCursorPos{0, 0};
 
 namespace {
 
@@ -23,16 +19,16 @@ void drawIndicator(HDC target, int markerX, int markerY)
     // DrawIconEx with a zero size draws the image at its own size; DrawIcon would
     // stretch it to the system icon size, which is larger than 32 at high DPI and
     // would move the indicator's centre off the marker.
-    switch (Settings.CursorType) {
+    switch (program.settings.CursorType) {
     case 1:
-        DrawIconEx(target, markerX, markerY, arrowCursor, 0, 0, 0, nullptr, DI_NORMAL);
+        DrawIconEx(target, markerX, markerY, program.arrowCursor, 0, 0, 0, nullptr, DI_NORMAL);
         break;
     case 2:
     case 3:
     case 4:
-        if (indicatorIcon)
-            DrawIconEx(target, markerX - indicatorCentre, markerY - indicatorCentre, indicatorIcon, 0, 0, 0, nullptr,
-                       DI_NORMAL);
+        if (program.indicatorIcon)
+            DrawIconEx(target, markerX - indicatorCentre, markerY - indicatorCentre, program.indicatorIcon.get(), 0,
+                       0, 0, nullptr, DI_NORMAL);
         break;
     default:
         break;
@@ -48,43 +44,48 @@ void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidt
     drawIndicator(target, view.markerX, view.markerY);
 }
 
-} // namespace
-
-void deleteSnapshot()
+// Looked up again only when the cursor leaves it or the monitors change: the look-up
+// costs as much as a tenth of a frame under Wine.
+const ScreenRectangle& cursorMonitor(POINT cursor)
 {
-    if (snapshotBitmap)
-        DeleteObject(snapshotBitmap);
-    snapshotBitmap = nullptr;
+    const std::optional<ScreenRectangle>& known = program.cursorMonitor;
+    if (!known || cursor.x < known->left || cursor.x >= known->right || cursor.y < known->top ||
+        cursor.y >= known->bottom)
+        program.cursorMonitor = monitorAt(cursor);
+    return *program.cursorMonitor;
 }
+
+} // namespace
 
 void renderView(HWND mainWindow, bool toSnapshot)
 {
-    if (viewFrozen)
+    if (program.viewFrozen)
         return;
     if (!toSnapshot && !IsWindowVisible(mainWindow))
         return;
     // Where the cursor cannot be read (a secure desktop is showing), it counts as
     // not moved.
-    POINT cursor = lastCursorPos;
+    POINT cursor = program.lastCursorPos;
     GetCursorPos(&cursor);
-    if (!Settings.UpdateAlways && !toSnapshot && cursor.x == lastCursorPos.x && cursor.y == lastCursorPos.y)
+    if (!program.settings.UpdateAlways && !toSnapshot && cursor.x == program.lastCursorPos.x &&
+        cursor.y == program.lastCursorPos.y)
         return;
-    lastCursorPos = cursor;
+    program.lastCursorPos = cursor;
 
     RECT client{};
     GetClientRect(mainWindow, &client);
     const int width = client.right, height = client.bottom;
     const ViewPlacement view =
-        placeView(cursor.x, cursor.y, width, height, Settings.ZoomLevel, screenRect.right, screenRect.bottom);
+        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, cursorMonitor(cursor));
 
     ScreenDC screen;
     if (toSnapshot) {
-        deleteSnapshot();
+        program.snapshotBitmap.reset();
         MemoryDC memory(screen);
-        snapshotBitmap = CreateCompatibleBitmap(screen, width, height);
-        snapshotWidth = width;
-        snapshotHeight = height;
-        SelectedObject keep(memory, snapshotBitmap);
+        program.snapshotBitmap.reset(CreateCompatibleBitmap(screen, width, height));
+        program.snapshotWidth = width;
+        program.snapshotHeight = height;
+        SelectedObject keep(memory, program.snapshotBitmap.get());
         drawFrame(memory, screen, view, width, height);
     } else {
         WindowDC window(mainWindow);
@@ -92,27 +93,42 @@ void renderView(HWND mainWindow, bool toSnapshot)
     }
 }
 
+void forgetCursorMonitor()
+{
+    program.cursorMonitor.reset();
+}
+
 void paintSnapshot(HWND mainWindow)
 {
-    if (!snapshotBitmap)
+    if (!program.snapshotBitmap)
         return;
     RECT client{};
     GetClientRect(mainWindow, &client);
     WindowDC window(mainWindow);
     MemoryDC memory(window);
-    SelectedObject keep(memory, snapshotBitmap);
+    SelectedObject keep(memory, program.snapshotBitmap.get());
     // The context's own stretch mode: a picture shown smaller than it was taken
     // merges its pixels rather than dropping them.
-    StretchBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, snapshotWidth, snapshotHeight, SRCCOPY);
+    StretchBlt(window, 0, 0, client.right, client.bottom, memory, 0, 0, program.snapshotWidth,
+               program.snapshotHeight, SRCCOPY);
+}
+
+void copyViewToClipboard(HWND mainWindow)
+{
+    const bool live = !program.viewFrozen;
+    if (live)
+        renderView(mainWindow, true);
+    copyBitmapToClipboard(mainWindow, program.snapshotBitmap.get());
+    if (live)
+        program.snapshotBitmap.reset();
 }
 
 void loadIndicatorIcon(int cursorType)
 {
     // Loaded at 32 x 32 whatever the DPI (LoadIcon would take the system icon size),
     // so the program owns the handle and frees the one it replaces.
-    HICON icon = static_cast<HICON>(LoadImageA(appInstance, MAKEINTRESOURCEA(IDI_INDICATOR_BASE + cursorType),
-                                                IMAGE_ICON, indicatorSize, indicatorSize, LR_DEFAULTCOLOR));
-    if (indicatorIcon)
-        DestroyIcon(indicatorIcon);
-    indicatorIcon = icon;
+    program.indicatorIcon.reset(static_cast<HICON>(LoadImageA(program.appInstance,
+                                                              MAKEINTRESOURCEA(IDI_INDICATOR_BASE + cursorType),
+                                                              IMAGE_ICON, indicatorSize, indicatorSize,
+                                                              LR_DEFAULTCOLOR)));
 }

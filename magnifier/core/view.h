@@ -3,14 +3,13 @@
 #pragma once
 #include <windows.h>
 
-extern HBITMAP snapshotBitmap;  // one rendered frame, or null
-extern int snapshotWidth, snapshotHeight;
-extern bool viewFrozen;         // while set, nothing is rendered and repaints show the snapshot
-extern POINT lastCursorPos;     // the cursor at the last rendered frame
-
 void renderView(HWND mainWindow, bool toSnapshot);
+// The monitors have changed: the next frame asks for the cursor's monitor anew.
+void forgetCursorMonitor();
 void paintSnapshot(HWND mainWindow);
-void deleteSnapshot();
+// Frozen, the picture on show is copied and stays; live, a fresh frame is rendered
+// for the copy and not kept.
+void copyViewToClipboard(HWND mainWindow);
 
 // Replaces indicatorIcon by the image of a Crosshair-type indicator (2 to 4).
 void loadIndicatorIcon(int cursorType);

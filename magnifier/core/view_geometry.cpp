@@ -2,7 +2,7 @@
 #include "view_geometry.h"
 
 ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHeight, int zoomLevel,
-                        int screenWidth, int screenHeight)
+                        const ScreenRectangle& monitor)
 {
     ViewPlacement view{};
     view.sourceWidth = clientWidth >> zoomLevel;
@@ -12,21 +12,21 @@ ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHei
     view.sourceX = cursorX - view.offsetX;
     view.sourceY = cursorY - view.offsetY;
 
-    if (view.sourceX < 0) {
-        view.offsetX = cursorX;
-        view.sourceX = 0;
+    if (view.sourceX < monitor.left) {
+        view.offsetX = cursorX - monitor.left;
+        view.sourceX = monitor.left;
     }
-    if (view.sourceY < 0) {
-        view.offsetY = cursorY;
-        view.sourceY = 0;
+    if (view.sourceY < monitor.top) {
+        view.offsetY = cursorY - monitor.top;
+        view.sourceY = monitor.top;
     }
     // Near the right or bottom edge the picture stops at the border and the marker
     // moves off the centre towards that edge.
-    if (int excess = view.sourceX + view.sourceWidth - screenWidth; excess > 0) {
+    if (int excess = view.sourceX + view.sourceWidth - monitor.right; excess > 0) {
         view.sourceX -= excess;
         view.offsetX += excess;
     }
-    if (int excess = view.sourceY + view.sourceHeight - screenHeight; excess > 0) {
+    if (int excess = view.sourceY + view.sourceHeight - monitor.bottom; excess > 0) {
         view.sourceY -= excess;
         view.offsetY += excess;
     }

@@ -1,6 +1,7 @@
 // Where the magnified view takes its picture from and where it marks the cursor.
 // Portable arithmetic, so that it is tested natively.
 #pragma once
+#include "settings_record.h"
 
 struct ViewPlacement {
     int sourceX, sourceY, sourceWidth, sourceHeight;  // screen rectangle that is enlarged
@@ -9,7 +10,7 @@ struct ViewPlacement {
 };
 
 // The source rectangle of client size / 2^zoomLevel centred on the cursor and kept
-// inside a screen of screenWidth x screenHeight (left and top edges first), and the
-// marker point in client coordinates.
+// inside the cursor's monitor (left and top edges first), and the marker point in
+// client coordinates.
 ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHeight, int zoomLevel,
-                        int screenWidth, int screenHeight);
+                        const ScreenRectangle& monitor);

@@ -1,23 +1,38 @@
 // The dialog fills itself while hidden, so the user never sees the placeholder texts.
 #include "about_box.h"
 
+#include "handles.h"
+#include "monitors.h"
 #include "os_version_line.h"
 #include "program_state.h"
 
 namespace {
 
-HFONT aboutFontLarge = nullptr;
-HFONT aboutFontSmall = nullptr;
+OwnedFont aboutFontLarge;
+OwnedFont aboutFontSmall;
 HWND openAboutBox = nullptr;
 
 constexpr char stringTablePath[] = "\\StringFileInfo\\040904E4\\";
 constexpr int textLength = 256;
 
-HFONT createAboutFont(int height)
+OwnedFont createAboutFont(int heightAt96Dpi, UINT dpi)
 {
+    // The dialog's own font and sizes grow with the monitor's DPI, and so do these.
     // No face name: the platform picks a proportional sans-serif face.
-    return CreateFontA(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "");
+    return OwnedFont(CreateFontA(MulDiv(heightAt96Dpi, static_cast<int>(dpi), 96), 0, 0, 0, FW_DONTCARE, FALSE,
+                                 FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 VARIABLE_PITCH | FF_SWISS, ""));
+}
+
+void createAboutFonts(UINT dpi)
+{
+    aboutFontLarge = createAboutFont(14, dpi);
+    aboutFontSmall = createAboutFont(13, dpi);
+}
+
+void setFont(HWND dialog, int control, const OwnedFont& font)
+{
+    SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
 }
 
 // A value of the version resource's string table, or null when it is missing or empty.
@@ -52,15 +67,14 @@ void showVersionValues(HWND dialog, void* versionInfo)
             value = error;
         }
         SetDlgItemTextA(dialog, control, value);
-        HFONT font = control == IDC_ABOUT_TRADEMARKS ? aboutFontSmall : aboutFontLarge;
-        SendDlgItemMessageA(dialog, control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        setFont(dialog, control, control == IDC_ABOUT_TRADEMARKS ? aboutFontSmall : aboutFontLarge);
     }
 }
 
 void readVersionResource(HWND dialog)
 {
     char modulePath[MAX_PATH] = {};
-    GetModuleFileNameA(appInstance, modulePath, MAX_PATH);
+    GetModuleFileNameA(program.appInstance, modulePath, MAX_PATH);
     DWORD handle = 0;
     const DWORD size = GetFileVersionInfoSizeA(modulePath, &handle);
     if (size == 0)
@@ -80,21 +94,34 @@ BOOL onInitDialog(HWND dialog)
 {
     ShowWindow(dialog, SW_HIDE);
     openAboutBox = dialog;
-    aboutFontLarge = createAboutFont(14);
-    aboutFontSmall = createAboutFont(13);
+    createAboutFonts(windowDpi(dialog));
     readVersionResource(dialog);
-    SendDlgItemMessageA(dialog, IDC_ABOUT_RUNNING_ON, WM_SETFONT, reinterpret_cast<WPARAM>(aboutFontLarge), TRUE);
+    setFont(dialog, IDC_ABOUT_RUNNING_ON, aboutFontLarge);
     SetDlgItemTextA(dialog, IDC_ABOUT_OS_VERSION, osVersionLine(GetVersion()).c_str());
     ShowWindow(dialog, SW_SHOW);
     return TRUE;  // the dialog manager focuses the default button
 }
 
+// Moved to a monitor of another DPI: the controls that show the fonts get them anew
+// at that DPI, before the old ones go.
+void onDpiChanged(HWND dialog, UINT dpi)
+{
+    const OwnedFont oldLarge = std::move(aboutFontLarge), oldSmall = std::move(aboutFontSmall);
+    createAboutFonts(dpi);
+    for (int control = IDC_ABOUT_COMPANY; control <= IDC_ABOUT_RUNNING_ON; ++control) {
+        const auto font = reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, control, WM_GETFONT, 0, 0));
+        if (font && font == oldLarge.get())
+            setFont(dialog, control, aboutFontLarge);
+        else if (font && font == oldSmall.get())
+            setFont(dialog, control, aboutFontSmall);
+    }
+}
+
 void onDestroy()
 {
     // The fonts live as long as the dialog, however it ends.
-    DeleteObject(aboutFontLarge);
-    DeleteObject(aboutFontSmall);
-    aboutFontLarge = aboutFontSmall = nullptr;
+    aboutFontLarge.reset();
+    aboutFontSmall.reset();
     openAboutBox = nullptr;
 }
 
@@ -112,6 +139,10 @@ INT_PTR CALLBACK aboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
             return TRUE;
         }
         return FALSE;
+    case WM_DPICHANGED:
+        // Not handled: the dialog manager still scales the dialog itself.
+        onDpiChanged(dialog, HIWORD(wParam));
+        return FALSE;
     case WM_DESTROY:
         onDestroy();
         return FALSE;
@@ -128,5 +159,5 @@ void showAboutBox(HWND mainWindow)
         SetForegroundWindow(openAboutBox);
         return;
     }
-    DialogBoxParamA(appInstance, "AboutBox", mainWindow, aboutBoxProc, 0);
+    DialogBoxParamA(program.appInstance, "AboutBox", mainWindow, aboutBoxProc, 0);
 }

@@ -3,11 +3,11 @@
 #include "hotkeys.h"
 
 #include "identifiers.h"
-#include "settings.h"
+#include "program_state.h"
 
 void enableHotKeys(HWND mainWindow)
 {
-    Settings.HotKeys = 1;
+    program.settings.HotKeys = 1;
     RegisterHotKey(mainWindow, HOTKEY_FREEZE, MOD_ALT, VK_F12);
     RegisterHotKey(mainWindow, HOTKEY_COPY, MOD_ALT, VK_F11);
 }
@@ -16,5 +16,5 @@ void disableHotKeys(HWND mainWindow)
 {
     UnregisterHotKey(mainWindow, HOTKEY_FREEZE);
     UnregisterHotKey(mainWindow, HOTKEY_COPY);
-    Settings.HotKeys = 0;
+    program.settings.HotKeys = 0;
 }

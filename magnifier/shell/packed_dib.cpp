@@ -3,7 +3,7 @@
 #include "packed_dib.h"
 
 #include "dib_layout.h"
-#include "gdi_handles.h"
+#include "handles.h"
 
 namespace {
 
@@ -103,4 +103,20 @@ HGLOBAL bitmapToPackedDib(HBITMAP bitmap, DWORD compression, WORD bitCount, HPAL
     if (readBitmapIntoBlock(dc, bitmap, block.get(), header, true) == 0)
         return nullptr;
     return block.release();
+}
+
+void copyBitmapToClipboard(HWND owner, HBITMAP bitmap)
+{
+    HGLOBAL picture = bitmapToPackedDib(bitmap, BI_RGB, 0, nullptr);
+    if (!picture)
+        return;
+    // The clipboard owns the block once it has taken it; one it refused is ours.
+    if (OpenClipboard(owner)) {
+        EmptyClipboard();
+        if (SetClipboardData(CF_DIB, picture))
+            picture = nullptr;
+        CloseClipboard();
+    }
+    if (picture)
+        GlobalFree(picture);
 }

@@ -1,7 +1,7 @@
-// The settings record, its value names and byte layout, and its two sets of defaults.
+// The settings' value names and byte layout, and their two sets of defaults.
 #include "settings.h"
 
-SettingsRecord Settings{};
+#include "window_placement.h"
 
 const char* settingsValueName(SettingsValue value)
 {
@@ -76,7 +76,7 @@ void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read)
             applyMissingValueDefault(record, value);
 }
 
-void repairLoadedSettings(SettingsRecord& record, const IsOnSomeMonitor& onSomeMonitor)
+void repairLoadedSettings(SettingsRecord& record, const WorkAreaUnder& workAreaUnder)
 {
     // ZoomLevel is a shift count and CursorType picks a menu item and an icon: values
     // outside their ranges would magnify nothing or mark nothing.
@@ -84,8 +84,11 @@ void repairLoadedSettings(SettingsRecord& record, const IsOnSomeMonitor& onSomeM
         applyMissingValueDefault(record, SettingsValue::CursorType);
     if (record.ZoomLevel < 1 || record.ZoomLevel > 2)
         applyMissingValueDefault(record, SettingsValue::ZoomLevel);
-    // A window nobody can see cannot be moved back by its user.
-    const ScreenRectangle& r = record.WindowPosition;
-    if (r.right <= r.left || r.bottom <= r.top || !onSomeMonitor(r))
+    // A window nobody can see or grab cannot be moved back by its user.
+    ScreenRectangle& r = record.WindowPosition;
+    const auto workArea = r.right > r.left && r.bottom > r.top ? workAreaUnder(r) : std::nullopt;
+    if (workArea)
+        r = reachablePlacement(r, *workArea);
+    else
         applyMissingValueDefault(record, SettingsValue::WindowPosition);
 }

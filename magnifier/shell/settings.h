@@ -1,30 +1,14 @@
-// Vistrel's eight persistent settings: the one record the whole program reads and
-// changes, its registry layout (value names, sizes, orders) and its defaults.
-// Portable, so that the layout and the defaults are tested natively.
+// The registry layout of Vistrel's settings (value names, sizes, orders), their two
+// sets of defaults and the repair of values the program cannot use. Portable, so
+// that they are tested natively.
 #pragma once
+#include "settings_record.h"
+
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
-
-struct ScreenRectangle {
-    std::int32_t left, top, right, bottom;
-};
-
-// Field names are the registry value names. Flags are 0 or 1, tested as non-zero.
-struct SettingsRecord {
-    std::int32_t AppBarMode;
-    std::int32_t HighSampleRate;
-    std::int32_t UpdateAlways;
-    std::int32_t AllwaysOnTop;
-    std::int32_t CursorType;      // 0 None, 1 Arrow, 2 Crosshair, 3 Zero Sight, 4 XORing Crosshair
-    std::int32_t ZoomLevel;       // magnification 2^ZoomLevel: 1 or 2
-    ScreenRectangle WindowPosition;  // the floating window's outer rectangle
-    std::int32_t HotKeys;
-};
-
-extern SettingsRecord Settings;
 
 enum class SettingsValue { AppBarMode, HighSampleRate, UpdateAlways, AllwaysOnTop, HotKeys, CursorType, ZoomLevel, WindowPosition };
 
@@ -56,6 +40,8 @@ void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read);
 
 // Values that an edited registry or a changed screen can leave behind and that the
 // program cannot use: a zoom or indicator out of range, a window rectangle that is
-// empty, inverted or wholly off every monitor. They get the defaults of a missing value.
-using IsOnSomeMonitor = std::function<bool(const ScreenRectangle&)>;
-void repairLoadedSettings(SettingsRecord& record, const IsOnSomeMonitor& onSomeMonitor);
+// empty, inverted or wholly off every monitor get the defaults of a missing value; a
+// rectangle on a monitor is made reachable there (window_placement.h).
+// workAreaUnder gives the work area of the monitor a rectangle overlaps most, if any.
+using WorkAreaUnder = std::function<std::optional<ScreenRectangle>(const ScreenRectangle&)>;
+void repairLoadedSettings(SettingsRecord& record, const WorkAreaUnder& workAreaUnder);

@@ -2,43 +2,35 @@
 // values holding the fields' bytes, read once at start-up and written once at the end.
 #include "settings_store.h"
 
+#include "monitors.h"
+#include "program_state.h"
 #include "registry_key.h"
 #include "settings.h"
-
-namespace {
-
-bool isOnSomeMonitor(const ScreenRectangle& r)
-{
-    const RECT rect{r.left, r.top, r.right, r.bottom};
-    return MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
-}
-
-} // namespace
 
 void loadSettings()
 {
     RegistryKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_READ, key.receive()) != ERROR_SUCCESS) {
-        applyFirstRunDefaults(Settings);
+        applyFirstRunDefaults(program.settings);
         return;
     }
     // The type is not asked for: a 4-byte REG_DWORD reads like a REG_BINARY. A shorter
     // value replaces the leading bytes only; a longer one fails with ERROR_MORE_DATA.
-    readSettingsValues(Settings, [&](const char* name, std::span<std::byte> field) {
+    readSettingsValues(program.settings, [&](const char* name, std::span<std::byte> field) {
         DWORD size = static_cast<DWORD>(field.size());
         return RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(field.data()), &size) ==
                ERROR_SUCCESS;
     });
-    repairLoadedSettings(Settings, isOnSomeMonitor);
+    repairLoadedSettings(program.settings, workAreaUnder);
 }
 
 void saveSettings(HWND mainWindow)
 {
     // Docked, the field keeps the floating rectangle from before docking.
-    if (!Settings.AppBarMode) {
+    if (!program.settings.AppBarMode) {
         RECT rect{};
         GetWindowRect(mainWindow, &rect);
-        Settings.WindowPosition = {rect.left, rect.top, rect.right, rect.bottom};
+        program.settings.WindowPosition = {rect.left, rect.top, rect.right, rect.bottom};
     }
     RegistryKey key;
     char noClass[] = "";
@@ -46,7 +38,7 @@ void saveSettings(HWND mainWindow)
                         KEY_READ | KEY_WRITE, nullptr, key.receive(), nullptr) != ERROR_SUCCESS)
         return;
     for (SettingsValue value : settingsSaveOrder) {
-        std::span<std::byte> bytes = settingsValueBytes(Settings, value);
+        std::span<std::byte> bytes = settingsValueBytes(program.settings, value);
         RegSetValueExA(key, settingsValueName(value), 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));
     }

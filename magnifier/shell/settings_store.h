@@ -4,7 +4,7 @@
 
 inline constexpr const char* settingsKeyPath = "Software\\Quorix Inc.\\Vistrel";
 
-// Fills Settings from the registry, or from the defaults; cannot fail.
+// Fills program.settings from the registry, or from the defaults; cannot fail.
 void loadSettings();
 // Refreshes WindowPosition from the floating window and writes all eight values.
 void saveSettings(HWND mainWindow);

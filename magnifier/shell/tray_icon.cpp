@@ -5,8 +5,6 @@
 #include "identifiers.h"
 #include "program_state.h"
 
-HICON trayIconColor = nullptr;
-HICON trayIconMono = nullptr;
 BOOL(WINAPI* shellNotifyIcon)(DWORD, PNOTIFYICONDATAA) = Shell_NotifyIconA;
 
 // The record's first form as the 32-bit program passes it.
@@ -15,7 +13,6 @@ static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 namespace {
 
 constexpr int tipLength = 64;  // with the terminator
-bool added = false;
 
 NOTIFYICONDATAA iconRecord(HWND mainWindow)
 {
@@ -31,20 +28,22 @@ void notifyAdd(HWND mainWindow)
     NOTIFYICONDATAA data = iconRecord(mainWindow);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_TRAYNOTIFY;
-    data.hIcon = trayIconMono;
+    data.hIcon = program.trayIconMono.get();
     lstrcpynA(data.szTip, "Vistrel", tipLength);
     // Wanted even when the shell refused it: a shell that starts later announces
     // itself, and the icon is added then.
     shellNotifyIcon(NIM_ADD, &data);
-    added = true;
+    program.trayIconAdded = true;
 }
 
 } // namespace
 
 void addTrayIcon(HWND mainWindow)
 {
-    trayIconMono = static_cast<HICON>(LoadImageA(appInstance, "VSMALLBW", IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
-    trayIconColor = static_cast<HICON>(LoadImageA(appInstance, "VISTREL", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    program.trayIconMono.reset(
+        static_cast<HICON>(LoadImageA(program.appInstance, "VSMALLBW", IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
+    program.trayIconColor.reset(
+        static_cast<HICON>(LoadImageA(program.appInstance, "VISTREL", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     notifyAdd(mainWindow);
 }
 
@@ -53,7 +52,7 @@ void updateTrayIcon(HWND mainWindow)
     const bool shown = IsWindowVisible(mainWindow);
     NOTIFYICONDATAA data = iconRecord(mainWindow);
     data.uFlags = NIF_ICON | NIF_TIP;
-    data.hIcon = shown ? trayIconColor : trayIconMono;
+    data.hIcon = (shown ? program.trayIconColor : program.trayIconMono).get();
     lstrcpynA(data.szTip, shown ? "Hide Vistrel" : "Show Vistrel", tipLength);
     shellNotifyIcon(NIM_MODIFY, &data);
 }
@@ -62,23 +61,15 @@ BOOL removeTrayIcon(HWND mainWindow)
 {
     NOTIFYICONDATAA data = iconRecord(mainWindow);
     const BOOL removed = shellNotifyIcon(NIM_DELETE, &data);
-    added = false;
-    if (trayIconColor)
-        DestroyIcon(trayIconColor);
-    if (trayIconMono)
-        DestroyIcon(trayIconMono);
-    trayIconColor = trayIconMono = nullptr;
+    program.trayIconAdded = false;
+    program.trayIconColor.reset();
+    program.trayIconMono.reset();
     return removed;
-}
-
-bool trayIconAdded()
-{
-    return added;
 }
 
 void restoreTrayIcon(HWND mainWindow)
 {
-    if (!added)
+    if (!program.trayIconAdded)
         return;
     notifyAdd(mainWindow);
     updateTrayIcon(mainWindow);
@@ -88,4 +79,20 @@ UINT taskbarCreatedMessage()
 {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
+}
+
+bool trayClickStaysSingle(HWND mainWindow)
+{
+    // The shell sends the second click's notification while this one waits; the peek
+    // lets it be handled (a nested call of the window procedure) before looking.
+    program.trayDoubleClicked = false;
+    Sleep(GetDoubleClickTime());
+    MSG pending;
+    PeekMessageA(&pending, mainWindow, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
+    return !program.trayDoubleClicked;
+}
+
+void noteTrayDoubleClick()
+{
+    program.trayDoubleClicked = true;
 }

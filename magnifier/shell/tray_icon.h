@@ -1,11 +1,9 @@
 // Vistrel's icon in the notification area: in colour with the tip "Hide Vistrel"
-// while the window is shown, black and white with "Show Vistrel" while it is hidden.
+// while the window is shown, black and white with "Show Vistrel" while it is hidden;
+// and the timing that tells a single click on it from a double click.
 #pragma once
 #include <windows.h>
 #include <shellapi.h>
-
-extern HICON trayIconColor;  // the 16 x 16 image of "VISTREL"
-extern HICON trayIconMono;   // "VSMALLBW"
 
 // The shell call; tests put a recorder in its place.
 extern BOOL(WINAPI* shellNotifyIcon)(DWORD message, PNOTIFYICONDATAA data);
@@ -14,9 +12,14 @@ void addTrayIcon(HWND mainWindow);
 void updateTrayIcon(HWND mainWindow);
 // Deletes the icon and frees both images; the shell's success flag.
 BOOL removeTrayIcon(HWND mainWindow);
-// Whether the icon has been added (or tried) and not removed since.
-bool trayIconAdded();
 // Adds the icon again after the shell has restarted and lost it.
 void restoreTrayIcon(HWND mainWindow);
 // The message the shell broadcasts when its taskbar is created anew.
 UINT taskbarCreatedMessage();
+
+// A single click may be the first half of a double click: waits the system's
+// double-click time, letting a double click sent meanwhile be handled, and says
+// whether none came.
+bool trayClickStaysSingle(HWND mainWindow);
+// Called by the double click's handler, for the wait above to see.
+void noteTrayDoubleClick();

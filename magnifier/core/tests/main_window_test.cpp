@@ -1,9 +1,12 @@
 // The main window as start-up prepares it and as the window procedure keeps it: the
 // menu the program carries, the window, marks and timer for given settings, the
-// commands, the minimum size, hit tests and the popup menu.
+// commands, the minimum size, hit tests and the popup menu; one instance per desktop.
 #include "vistrel_fixture.h"
 
 #include "commands.h"
+#include "single_instance.h"
+
+#include <future>
 
 namespace {
 
@@ -78,25 +81,25 @@ TEST_F(MainWindowTest, StartUpPlacesShowsMarksAndTimesTheWindowFromTheSettings)
 TEST_F(MainWindowTest, MenuCommandsChangeTheSettingsTheirMarksAndTheTimer)
 {
     ASSERT_TRUE(start());
-    const HICON crosshair = indicatorIcon;
+    const HICON crosshair = program.indicatorIcon.get();
     for (UINT id : {IDM_ZOOM_4X, IDM_CURSOR_ARROW, IDM_ALWAYS_ON_TOP, IDM_UPDATE_ALWAYS, IDM_HOTKEYS, IDM_SHOW_HIDE,
                     IDM_HIGH_SAMPLE_RATE})
         command(id);
     EXPECT_EQ(state(), "hidden 0,0,100,100 [&4X Zoom] [High Sample &Rate] [&Arrow] [&Update Always] [&Show] "
                        "[&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 1 fast 1 cursor 1 zoom 2 at 0,0,100,100");
-    EXPECT_EQ(indicatorIcon, crosshair) << "None and Arrow keep the last Crosshair-type image";
+    EXPECT_EQ(program.indicatorIcon.get(), crosshair) << "None and Arrow keep the last Crosshair-type image";
     EXPECT_EQ(timerPeriod(window_), 50);
     for (UINT id : {IDM_ZOOM_2X, IDM_CURSOR_ZERO_SIGHT, IDM_ALWAYS_ON_TOP, IDM_UPDATE_ALWAYS, IDM_HOTKEYS,
                     IDM_SHOW_HIDE, IDM_HIGH_SAMPLE_RATE})
         command(id);
     EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Zero Sight] [&Hide] | bar 0 top 1 keys 0 "
                        "always 0 fast 0 cursor 3 zoom 1 at 0,0,100,100");
-    EXPECT_TRUE(indicatorIcon && indicatorIcon != crosshair);
+    EXPECT_TRUE(program.indicatorIcon.get() && program.indicatorIcon.get() != crosshair);
     EXPECT_EQ(timerPeriod(window_), 200);
     EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
     // Docked, "Always on Top" does nothing, not even its mark; identifiers that are no
     // command are left to default processing.
-    Settings.AppBarMode = 1;
+    program.settings.AppBarMode = 1;
     const std::string docked = state();
     command(IDM_ALWAYS_ON_TOP);
     for (UINT id : {40008u, 65535u, 40000u, 40018u})
@@ -125,9 +128,9 @@ TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
         return found;
     };
     EXPECT_EQ(hits(), (std::vector<LRESULT>{HTCAPTION, HTLEFT, HTBOTTOMRIGHT, HTNOWHERE}));
-    Settings.AppBarMode = 1;
+    program.settings.AppBarMode = 1;
     EXPECT_EQ(hits(), (std::vector<LRESULT>{HTSYSMENU, HTSYSMENU, HTSYSMENU, HTSYSMENU})) << "docked, held in place";
-    Settings.AppBarMode = 0;
+    program.settings.AppBarMode = 0;
     // The client area stays at least 20 pixels each way.
     RECT client{};
     GetClientRect(window_, &client);
@@ -142,6 +145,21 @@ TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
     EXPECT_EQ(SendMessageA(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(250, 150)), 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(popupMenu.left == 250 && popupMenu.top == 150 && popupMenu.bottom > 150);
+}
+
+TEST(SingleInstance, AStartOnAnotherDesktopOfTheSessionRunsAtOnce)
+{
+    // Desktops of the test's own, so that no start on the usual one is held up. This
+    // thread holds the first one's instance while a thread on the second starts.
+    HDESK usual = GetThreadDesktop(GetCurrentThreadId());
+    HDESK first = CreateDesktopA("VistrelTestsA", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    HDESK second = CreateDesktopA("VistrelTestsB", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    ASSERT_TRUE(SetThreadDesktop(first) && claimSingleInstance());
+    auto claimed =
+        std::async(std::launch::async, [second] { return SetThreadDesktop(second) && claimSingleInstance(); });
+    EXPECT_EQ(claimed.wait_for(5s), std::future_status::ready);
+    EXPECT_TRUE(claimed.get());
+    SetThreadDesktop(usual);
 }
 
 } // namespace

@@ -57,11 +57,11 @@ protected:
 
     Pixels snapshot(int zoomLevel, int cursorType)
     {
-        Settings.ZoomLevel = zoomLevel;
+        program.settings.ZoomLevel = zoomLevel;
         command(IDM_CURSOR_NONE + cursorType);
         renderView(window_, true);
-        EXPECT_TRUE(snapshotWidth == width && snapshotHeight == height);
-        return throughBitmap(snapshotBitmap, [](HDC) {});
+        EXPECT_TRUE(program.snapshotWidth == width && program.snapshotHeight == height);
+        return throughBitmap(program.snapshotBitmap.get(), [](HDC) {});
     }
     // What the window shows: its own surface, whatever the X server has been told.
     Pixels shown()
@@ -84,7 +84,7 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
         SCOPED_TRACE(zoomLevel == 1 ? "2X" : "4X");
         const int zoom = 1 << zoomLevel;
         const ViewPlacement view =
-            placeView(cursor.x, cursor.y, width, height, zoomLevel, screenRect.right, screenRect.bottom);
+            placeView(cursor.x, cursor.y, width, height, zoomLevel, {0, 0, 1024, 768});
         // Every screen pixel of the source repeated z x z times.
         const Pixels source =
             pixelsOf({view.sourceX, view.sourceY, view.sourceX + view.sourceWidth, view.sourceY + view.sourceHeight});
@@ -142,34 +142,34 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
     const Pixels wanted = snapshot(1, 2);
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const Pixels background(wanted.size(), GetRValue(window) << 16 | GetGValue(window) << 8 | GetBValue(window));
-    Settings.UpdateAlways = 1;
+    program.settings.UpdateAlways = 1;
     repaint();
     tick();
     EXPECT_TRUE(shown() == wanted);
     // The cursor at rest: the background the repaint left stays until it moves.
-    Settings.UpdateAlways = 0;
+    program.settings.UpdateAlways = 0;
     repaint();
     tick();
     EXPECT_TRUE(shown() == background);
     SetCursorPos(cursor.x, cursor.y + 1);
     tick();
-    EXPECT_TRUE(shown() != background && lastCursorPos.y == cursor.y + 1);
+    EXPECT_TRUE(shown() != background && program.lastCursorPos.y == cursor.y + 1);
     // Other timers draw nothing; a hidden window neither.
     SetCursorPos(cursor.x + 5, cursor.y);
     SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID + 1, 0);
     ShowWindow(window_, SW_HIDE);
     tick();
-    EXPECT_EQ(lastCursorPos.x, cursor.x);
+    EXPECT_EQ(program.lastCursorPos.x, cursor.x);
 }
 
 TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
 {
     // Live (and hidden): a fresh frame of the client size is copied and not kept.
     const Pixels live = snapshot(1, 2);
-    deleteSnapshot();
+    program.snapshotBitmap.reset();
     takeClipboardDib();
     EXPECT_EQ(hotKey(HOTKEY_COPY), 0);
-    EXPECT_EQ(snapshotBitmap, nullptr);
+    EXPECT_EQ(program.snapshotBitmap.get(), nullptr);
     const DibPicture copied = takeClipboardDib();
     EXPECT_TRUE(copied.header.biWidth == width && copied.header.biHeight == height);
     EXPECT_EQ(copied.header.biBitCount, 24) << "the deep screen of the test display";
@@ -179,18 +179,18 @@ TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
     // copy show the frozen picture. Released, the snapshot stays and the view goes on.
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     hotKey(HOTKEY_FREEZE);
-    const HBITMAP frozen = snapshotBitmap;
+    const HBITMAP frozen = program.snapshotBitmap.get();
     SetCursorPos(cursor.x + 30, cursor.y + 20);
     tick();
-    EXPECT_EQ(lastCursorPos.x, cursor.x);
+    EXPECT_EQ(program.lastCursorPos.x, cursor.x);
     repaint();
     EXPECT_TRUE(shown() == live);
     hotKey(HOTKEY_COPY);
-    EXPECT_TRUE(viewFrozen && snapshotBitmap == frozen && takeClipboardDib().pixels == live);
+    EXPECT_TRUE(program.viewFrozen && program.snapshotBitmap.get() == frozen && takeClipboardDib().pixels == live);
     hotKey(HOTKEY_FREEZE);
-    EXPECT_TRUE(!viewFrozen && snapshotBitmap == frozen);
+    EXPECT_TRUE(!program.viewFrozen && program.snapshotBitmap.get() == frozen);
     tick();
-    EXPECT_EQ(lastCursorPos.x, cursor.x + 30);
+    EXPECT_EQ(program.lastCursorPos.x, cursor.x + 30);
 }
 
 } // namespace

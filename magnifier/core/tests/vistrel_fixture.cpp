@@ -2,7 +2,6 @@
 #include "vistrel_fixture.h"
 
 #include "start_up.h"
-#include "toolbar.h"
 
 #include <sstream>
 
@@ -10,20 +9,13 @@ void VistrelTest::SetUp()
 {
     static const bool registered = registerMainWindowClass(GetModuleHandleA(nullptr));
     ASSERT_TRUE(registered);
-    // The program-wide state as a process starts with it.
-    Settings = {};
-    viewFrozen = false;
-    lastCursorPos = {0, 0};
-    deleteSnapshot();
-    mainMenu = nullptr;
-    appBarData = {};
-    appInstance = GetModuleHandleA(nullptr);
-    screenRect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    setUpProgramState(GetModuleHandleA(nullptr));
 }
 
 HWND VistrelTest::start(int showCommand)
 {
+    // As WinMain does it: each start is a process's start.
+    setUpProgramState(GetModuleHandleA(nullptr));
     if (!createMainWindow(GetModuleHandleA(nullptr), showCommand))
         return nullptr;
     window_ = waitForWindow(GetCurrentProcessId(), L"VISTREL", L"", 0s, true);
@@ -54,6 +46,7 @@ std::string VistrelTest::state() const
     text << (IsWindowVisible(window_) ? "shown" : "hidden")
          << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? " top " : " ") << r.left << ',' << r.top << ','
          << r.right << ',' << r.bottom;
+    HMENU mainMenu = program.mainMenu.get();
     for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
         const UINT item = GetMenuState(mainMenu, id, MF_BYCOMMAND);
         char name[64] = {};
@@ -62,7 +55,7 @@ std::string VistrelTest::state() const
             text << " [" << name << ']';
     }
     text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "");
-    const SettingsRecord& s = Settings;
+    const SettingsRecord& s = program.settings;
     const ScreenRectangle& p = s.WindowPosition;
     text << " | bar " << s.AppBarMode << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always "
          << s.UpdateAlways << " fast " << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel

@@ -1,6 +1,7 @@
 // What the in-process Wine tests of Vistrel share: a registry of their own in place
 // of the user's HKEY_CURRENT_USER, a main window made the way start-up makes it with
-// the program-wide state reset around each test, and the window's state as one line.
+// the program-wide state set up and torn down as the program does it, and the
+// window's state as one line.
 #pragma once
 #include "identifiers.h"
 #include "program_state.h"
@@ -23,7 +24,7 @@ inline bool hotKeyIsTaken(UINT key) { return !RegisterHotKey(nullptr, 1, MOD_ALT
 class VistrelTest : public testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override { destroy(); }
+    void TearDown() override { destroy(), tearDownProgramState(); }
 
     // createMainWindow with the given show command; the window, or null.
     HWND start(int showCommand = SW_SHOWNORMAL);

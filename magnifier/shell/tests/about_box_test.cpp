@@ -1,5 +1,6 @@
 // The About box opened by its command: its texts, from the version resource and the
-// system, and its fonts read from the running dialog, and the three ways a user closes it.
+// system, and its fonts read from the running dialog, at 100 % and at 150 %, and the
+// three ways a user closes it.
 #include "vistrel_fixture.h"
 
 #include "about_box.h"
@@ -54,18 +55,35 @@ std::string readAndClose(HWND mainWindow, DWORD uiThread, int way, std::vector<H
 
 TEST_F(VistrelTest, TheAboutBoxShowsTheVersionValuesAndTheSystemAndClosesEachWay)
 {
+    // The fonts' heights are given for 96 DPI; a run at another DPI says which.
+    const int dpi = std::getenv("VISTREL_DPI") ? std::atoi(std::getenv("VISTREL_DPI")) : 96;
+    const std::string large = "|" + std::to_string(MulDiv(14, dpi, 96)) + " ",
+                      small = "|" + std::to_string(MulDiv(13, dpi, 96)) + " ";
     ASSERT_TRUE(start());
     for (int way : {0, 1, 2}) { // Escape, Enter, the close box
         std::vector<HFONT> fonts;
         auto watcher = std::async(std::launch::async, readAndClose, window_, GetCurrentThreadId(), way, std::ref(fonts));
         EXPECT_EQ(command(IDM_ABOUT), 0); // the modal loop runs inside until the box closes
-        EXPECT_EQ(watcher.get(), "About Vistrel|14 Quorix|14 Vistrel|14 2.0 (23)|14 Copyright (C) 2025-2026 the Vistrel "
-                                 "developers|14 " + osVersionLine(GetVersion()) + "|13 ...|14 Running on:|OK focused|logo 60x25|icon")
+        EXPECT_EQ(watcher.get(), "About Vistrel" + large + "Quorix" + large + "Vistrel" + large + "2.0 (23)" + large +
+                                     "Copyright (C) 2025-2026 the Vistrel developers" + large + osVersionLine(GetVersion()) +
+                                     small + "..." + large + "Running on:|OK focused|logo 60x25|icon")
             << way;
         for (HFONT font : fonts)
             EXPECT_EQ(GetObjectType(font), 0u) << "the fonts went with the box";
         EXPECT_TRUE(IsWindowEnabled(window_));
     }
+}
+
+// The system's DPI is read once per process: the test above again, in a process
+// started at 150 %.
+TEST(AboutBoxAt150Percent, HasFontsAsLargeAsItsDialog)
+{
+    ASSERT_TRUE(writeRegistryValue("Control Panel\\Desktop", "LogPixels", littleEndian({144}), REG_DWORD));
+    SetEnvironmentVariableA("VISTREL_DPI", "144");
+    ChildProcess tests("VISTREL_TESTS", L"--gtest_filter=VistrelTest.TheAboutBox*");
+    EXPECT_EQ(tests.waitForExit(60s), 0u);
+    SetEnvironmentVariableA("VISTREL_DPI", nullptr);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
 }
 
 } // namespace

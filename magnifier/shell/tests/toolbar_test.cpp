@@ -2,6 +2,8 @@
 // menu marks, and whether the shell holds a bar at the top of the screen.
 #include "vistrel_fixture.h"
 
+#include "single_instance.h"
+#include "tray_icon.h"
 
 namespace {
 
@@ -47,6 +49,14 @@ TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
 {
     ASSERT_TRUE(start());
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    // Hidden and shown, it docks anew and still knows where it floated.
+    command(IDM_SHOW_HIDE);
+    EXPECT_EQ(afterCommand(IDM_SHOW_HIDE), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    // A restarted shell knows no bars: the window registers its own again.
+    APPBARDATA forgotten{sizeof forgotten, window_};
+    SHAppBarMessage(ABM_REMOVE, &forgotten);
+    SendMessageA(window_, taskbarCreatedMessage(), 0, 0);
+    EXPECT_TRUE(barHeld());
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + (floating + ("[&Hide] " + floatingSettings)));
 }
 
@@ -65,6 +75,41 @@ TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "hidden" + (docked + ("[&Show] " + settings)));
     destroy();
     EXPECT_EQ(readRegistryValue(settingsKeyPath, "AppBarMode"), littleEndian({1})) << "saved docked";
+}
+
+TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsBackOnIt)
+{
+    ASSERT_TRUE(start());
+    command(IDM_TOOLBAR_MODE);
+    MoveWindow(window_, 0, 0, 640, 60, FALSE); // the bar of a smaller screen
+    SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
+    EXPECT_EQ(state() + (barHeld() ? " held" : ""), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    command(IDM_TOOLBAR_MODE);
+    MoveWindow(window_, 3000, 2000, 200, 150, FALSE); // on a monitor that has gone
+    SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
+    const std::string floatingThere = "shown 824,618,1024,768 [&4X Zoom] [&Arrow] [&Hide] " + floatingSettings;
+    EXPECT_EQ(state(), floatingThere);
+    // A change of DPI leaves the window its size in pixels.
+    RECT suggested{1236, 927, 1536, 1152};
+    SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(state(), floatingThere);
+}
+
+// A second start's request to show, answered inside start-up's wait on the shell.
+BOOL WINAPI askToShowWhileAdding(DWORD message, PNOTIFYICONDATAA data)
+{
+    if (message == NIM_ADD)
+        SendMessageA(data->hWnd, showInstanceMessage(), 0, 0);
+    return Shell_NotifyIconA(message, data);
+}
+
+TEST_F(ToolbarTest, AShowRequestDuringAHiddenStartDocksOnceWhenStartUpIsOver)
+{
+    writeSettingsValue("AppBarMode", littleEndian({1}));
+    shellNotifyIcon = askToShowWhileAdding;
+    ASSERT_TRUE(start(SW_HIDE));
+    shellNotifyIcon = Shell_NotifyIconA;
+    EXPECT_EQ(state() + (barHeld() ? " held" : ""), "shown top" + (docked + ("[&Hide] " + settings)) + " held");
 }
 
 TEST_F(ToolbarTest, ARefusedRegistrationChangesNothing)

@@ -18,7 +18,9 @@ BOOL WINAPI recordAndForward(DWORD message, PNOTIFYICONDATAA data)
     EXPECT_TRUE(message != NIM_ADD || data->uCallbackMessage == WM_TRAYNOTIFY);
     sent += std::array{"add", "modify", "delete"}[message];
     if (message != NIM_DELETE)
-        sent += (data->hIcon == trayIconColor ? " colour " : data->hIcon == trayIconMono ? " mono " : " ? ") +
+        sent += (data->hIcon == program.trayIconColor.get()  ? " colour "
+                 : data->hIcon == program.trayIconMono.get() ? " mono "
+                                                             : " ? ") +
                 std::string(data->szTip);
     sent += "; ";
     return Shell_NotifyIconA(message, data);
@@ -57,7 +59,7 @@ TEST_F(TrayIconTest, TheIconAndTipFollowTheWindowFromStartToExitAndShellRestarts
 {
     ASSERT_TRUE(start(SW_HIDE));
     EXPECT_EQ(news(), "add mono Vistrel; modify mono Show Vistrel; ");
-    for (HICON icon : {trayIconColor, trayIconMono}) {
+    for (HICON icon : {program.trayIconColor.get(), program.trayIconMono.get()}) {
         ICONINFO info{};
         BITMAP mask{};
         GetIconInfo(icon, &info);
@@ -77,7 +79,7 @@ TEST_F(TrayIconTest, TheIconAndTipFollowTheWindowFromStartToExitAndShellRestarts
     EXPECT_EQ(news(), "add mono Vistrel; modify mono Show Vistrel; ") << "the shell restarted";
     command(IDM_EXIT);
     EXPECT_EQ(news(), "delete; ") << "while the window still exists, and only once";
-    EXPECT_TRUE(trayIconColor == nullptr && trayIconMono == nullptr);
+    EXPECT_TRUE(program.trayIconColor.get() == nullptr && program.trayIconMono.get() == nullptr);
     ASSERT_TRUE(start());
     news();
     SendMessageA(window_, WM_CLOSE, 0, 0);

@@ -1,7 +1,11 @@
-// Small owners of the device contexts and GDI selections Vistrel takes per frame, so
-// that every one is released on every path.
+// Small owners of the Win32 handles Vistrel takes: the device contexts and selections
+// of a frame, and the icons, bitmaps, menus and fonts it keeps. Each one is released
+// on every path.
 #pragma once
 #include <windows.h>
+
+#include <memory>
+#include <type_traits>
 
 class ScreenDC {
 public:
@@ -52,3 +56,18 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+// Handles kept beyond one call: a unique_ptr whose deleter is the matching release.
+struct IconRelease {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct MenuRelease {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+struct GdiObjectRelease {
+    void operator()(void* object) const { DeleteObject(object); }
+};
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
+using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuRelease>;
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;

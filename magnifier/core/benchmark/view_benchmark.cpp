@@ -1,0 +1,115 @@
+// What a frame of the magnified view costs: frames rendered the way the view timer
+// renders them (a WM_TIMER to the window procedure, then the message loop until it
+// is idle, which is when Wine hands the window's pixels to the X server), at 2X and
+// 4X for a small and a wide client; and a tick at which the cursor has not moved.
+// Argument: seconds per row (default 1).
+#include "identifiers.h"
+#include "main_window.h"
+#include "program_state.h"
+#include "view.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void pumpUntilIdle()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+void tick(HWND window)
+{
+    mainWindowProc(window, WM_TIMER, VIEW_TIMER_ID, 0);
+    pumpUntilIdle();
+}
+
+// Mean milliseconds per call of step, over at least minimumCalls calls and as many
+// more as fit in the given time.
+template <typename Step>
+double millisecondsPer(Step step, double seconds, int minimumCalls, long* calls)
+{
+    for (int i = 0; i < 5; ++i)
+        step();  // warm-up: first frames allocate the window's surface
+    const auto start = Clock::now();
+    const auto end = start + std::chrono::duration<double>(seconds);
+    long n = 0;
+    do
+        step();
+    while (++n < minimumCalls || Clock::now() < end);
+    *calls = n;
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / static_cast<double>(n);
+}
+
+// A window of Vistrel's styles whose client area has the given size; its own window
+// procedure is the default one, so that nothing of the program's end (saving the
+// settings) runs when it goes.
+HWND makeWindow(int clientWidth, int clientHeight)
+{
+    const DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_THICKFRAME | WS_VISIBLE;
+    const DWORD extendedStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
+    return CreateWindowExA(extendedStyle, "VistrelBenchmark", "", style, 40, 40, outer.right - outer.left,
+                           outer.bottom - outer.top, nullptr, nullptr, program.appInstance, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 1.0;
+    setUpProgramState(GetModuleHandleA(nullptr));
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = program.appInstance;
+    windowClass.lpszClassName = "VistrelBenchmark";
+    RegisterClassA(&windowClass);
+    program.settings.CursorType = 2;
+    loadIndicatorIcon(2);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
+
+    std::printf("Vistrel view: ms per frame, each a view-timer tick and the message loop until idle;\n"
+                "Crosshair indicator, at least 50 frames and more within %.1f s\n"
+                "client      zoom   frames  ms/frame\n",
+                seconds);
+    for (const SIZE client : {SIZE{100, 100}, SIZE{800, 200}}) {
+        HWND window = makeWindow(client.cx, client.cy);
+        pumpUntilIdle();
+        for (int zoomLevel : {1, 2}) {
+            program.settings.ZoomLevel = zoomLevel;
+            program.settings.UpdateAlways = 1;  // every tick draws, as after every move
+            long frames = 0;
+            const double ms = millisecondsPer([&] { tick(window); }, seconds, 50, &frames);
+            std::printf("%3ld x %3ld  %2dX  %7ld  %8.3f\n", client.cx, client.cy, 1 << zoomLevel, frames, ms);
+        }
+        DestroyWindow(window);
+    }
+
+    // At rest: the last frame's cursor position is the current one. The window is
+    // blackened first, so that any drawing at these ticks would show.
+    HWND window = makeWindow(800, 200);
+    program.settings.UpdateAlways = 0;
+    tick(window);
+    HDC dc = GetDC(window);
+    const RECT all{0, 0, 800, 200};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    long ticks = 0;
+    const double ms = millisecondsPer([&] { mainWindowProc(window, WM_TIMER, VIEW_TIMER_ID, 0); }, seconds, 1000, &ticks);
+    bool drawn = false;
+    for (int x = 0; x < 800; x += 7)
+        drawn |= GetPixel(dc, x, (x * 3) % 200) != RGB(0, 0, 0);
+    ReleaseDC(window, dc);
+    DestroyWindow(window);
+    POINT cursor{};
+    const double cursorMs = millisecondsPer([&] { GetCursorPos(&cursor); }, seconds, 1000, &ticks);
+    std::printf("tick without cursor movement: %.1f us, of which GetCursorPos %.1f us; the window was drawn: %s\n",
+                ms * 1000.0, cursorMs * 1000.0, drawn ? "yes" : "no");
+    tearDownProgramState();
+    return 0;
+}
