@@ -14,13 +14,13 @@ constexpr POINT cursor{420, 290};
 constexpr int width = 120, height = 80; // of the client area
 constexpr DWORD black = 0, white = 0xffffff;
 
-// A frame shown through a bitmap of a memory context, after drawing on it if asked.
-template <typename Draw>
-Pixels throughBitmap(HBITMAP bitmap, Draw draw)
+// The pixels of a bitmap, after drawing on it if asked.
+Pixels bitmapPixels(HBITMAP bitmap, void (*draw)(HDC, POINT) = nullptr, POINT at = {})
 {
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    draw(memory);
+    if (draw)
+        draw(memory, at);
     const Pixels pixels = pixelsOf({0, 0, width, height}, memory);
     SelectObject(memory, previous);
     DeleteDC(memory);
@@ -61,7 +61,7 @@ protected:
         command(IDM_CURSOR_NONE + cursorType);
         renderView(window_, true);
         EXPECT_TRUE(program.snapshotWidth == width && program.snapshotHeight == height);
-        return throughBitmap(program.snapshotBitmap.get(), [](HDC) {});
+        return bitmapPixels(program.snapshotBitmap.get());
     }
     // What the window shows: its own surface, whatever the X server has been told.
     Pixels shown()
@@ -96,15 +96,11 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
         EXPECT_TRUE(snapshot(zoomLevel, 0) == expected);
 
         // Arrow: the system arrow with its tip on the marker.
-        HDC screen = GetDC(nullptr);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
-        SetDIBits(screen, bitmap, 0, height, expected.data(), &info, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
-        EXPECT_TRUE(snapshot(zoomLevel, 1) == throughBitmap(bitmap, [&](HDC dc) {
-            DrawIconEx(dc, px, py, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), 0, 0, 0, nullptr, DI_NORMAL);
-        }));
-        DeleteObject(bitmap);
+        snapshot(zoomLevel, 0);
+        const Pixels arrow = bitmapPixels(program.snapshotBitmap.get(), [](HDC dc, POINT p) {
+            DrawIconEx(dc, p.x, p.y, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), 0, 0, 0, nullptr, DI_NORMAL);
+        }, {px, py});
+        EXPECT_TRUE(snapshot(zoomLevel, 1) == arrow);
 
         // The Crosshair types change only pixels of their 32 x 32 image centred on the
         // marker. Crosshair: a black cross edged in white. Zero Sight: a ring and arms
@@ -142,15 +138,12 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
     const Pixels wanted = snapshot(1, 2);
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const Pixels background(wanted.size(), GetRValue(window) << 16 | GetGValue(window) << 8 | GetBValue(window));
-    program.settings.UpdateAlways = 1;
-    repaint();
-    tick();
-    EXPECT_TRUE(shown() == wanted);
-    // The cursor at rest: the background the repaint left stays until it moves.
-    program.settings.UpdateAlways = 0;
-    repaint();
-    tick();
-    EXPECT_TRUE(shown() == background);
+    for (int always : {1, 0}) { // at rest, only Update Always draws over the repaint
+        program.settings.UpdateAlways = always;
+        repaint();
+        tick();
+        EXPECT_TRUE(shown() == (always ? wanted : background)) << always;
+    }
     SetCursorPos(cursor.x, cursor.y + 1);
     tick();
     EXPECT_TRUE(shown() != background && program.lastCursorPos.y == cursor.y + 1);

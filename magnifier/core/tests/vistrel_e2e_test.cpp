@@ -1,6 +1,6 @@
 // The real Vistrel.exe, started and ended the way a user would: its settings after
-// Exit, second starts that hand over to the running instance, the copy hotkey
-// pressed in another program, and a toolbar that docks again at the next start.
+// Exit, second starts that hand over to the running instance, and the copy hotkey
+// pressed in another program.
 #include "clipboard_probe.h"
 #include "identifiers.h"
 #include "registry_probe.h"
@@ -135,26 +135,6 @@ TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheView)
     EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(client.right) * client.bottom);
     PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
     EXPECT_EQ(vistrel->waitForExit(), 0u);
-}
-
-TEST_F(VistrelE2eTest, ExitInToolbarModeDocksAgainAtTheNextStart)
-{
-    auto vistrel = startVistrel();
-    HWND window = readyWindow(*vistrel);
-    ASSERT_NE(window, nullptr);
-    SetWindowPos(window, nullptr, 210, 160, 300, 150, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(window, WM_COMMAND, IDM_TOOLBAR_MODE, 0);
-    EXPECT_TRUE(pollUntil(10s, [&] { return rectangle(window) == "0,0,1024,96"; }));
-    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-    ASSERT_EQ(vistrel->waitForExit(), 0u);
-    EXPECT_EQ(readRegistryValue(settingsKey, "AppBarMode"), littleEndian({1}));
-    EXPECT_EQ(readRegistryValue(settingsKey, "WindowPosition"), littleEndian({210, 160, 510, 310}));
-
-    auto again = startVistrel();
-    ASSERT_NE(window = readyWindow(*again), nullptr);
-    EXPECT_TRUE(pollUntil(10s, [&] { return rectangle(window) == "0,0,1024,96"; }));
-    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_EQ(again->waitForExit(), 0u);
 }
 
 } // namespace

@@ -31,11 +31,8 @@ protected:
         DestroyWindow(probe);
         return bar.rc.top > 0;
     }
-    std::string afterCommand(UINT id)
-    {
-        command(id);
-        return state() + (barHeld() ? " held" : "");
-    }
+    std::string now() const { return state() + (barHeld() ? " held" : ""); }
+    std::string afterCommand(UINT id) { return command(id), now(); }
 };
 
 // The bar: across the top of the 1024 x 768 screen, an eighth of its height. (The key
@@ -73,8 +70,10 @@ TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
     // the last granted rectangle.
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "hidden" + (floating + ("[&Show] " + floatingSettings)));
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "hidden" + (docked + ("[&Show] " + settings)));
+    // Ended docked, the next start docks again, and the floating place is kept.
     destroy();
-    EXPECT_EQ(readRegistryValue(settingsKeyPath, "AppBarMode"), littleEndian({1})) << "saved docked";
+    ASSERT_TRUE(start());
+    EXPECT_EQ(now(), "shown top" + (docked + ("[&Hide] " + settings)) + " held");
 }
 
 TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsBackOnIt)
@@ -83,7 +82,7 @@ TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsB
     command(IDM_TOOLBAR_MODE);
     MoveWindow(window_, 0, 0, 640, 60, FALSE); // the bar of a smaller screen
     SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
-    EXPECT_EQ(state() + (barHeld() ? " held" : ""), "shown" + (docked + ("[&Hide] " + settings)) + " held");
+    EXPECT_EQ(now(), "shown" + (docked + ("[&Hide] " + settings)) + " held");
     command(IDM_TOOLBAR_MODE);
     MoveWindow(window_, 3000, 2000, 200, 150, FALSE); // on a monitor that has gone
     SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
@@ -109,7 +108,7 @@ TEST_F(ToolbarTest, AShowRequestDuringAHiddenStartDocksOnceWhenStartUpIsOver)
     shellNotifyIcon = askToShowWhileAdding;
     ASSERT_TRUE(start(SW_HIDE));
     shellNotifyIcon = Shell_NotifyIconA;
-    EXPECT_EQ(state() + (barHeld() ? " held" : ""), "shown top" + (docked + ("[&Hide] " + settings)) + " held");
+    EXPECT_EQ(now(), "shown top" + (docked + ("[&Hide] " + settings)) + " held");
 }
 
 TEST_F(ToolbarTest, ARefusedRegistrationChangesNothing)
