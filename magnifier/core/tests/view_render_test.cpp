@@ -14,13 +14,13 @@ constexpr POINT cursor{420, 290};
 constexpr int width = 120, height = 80; // of the client area
 constexpr DWORD black = 0, white = 0xffffff;
 
-// The pixels of a bitmap, after drawing on it if asked.
-Pixels bitmapPixels(HBITMAP bitmap, void (*draw)(HDC, POINT) = nullptr, POINT at = {})
+// The pixels of a bitmap, after drawing on it.
+template <typename Draw>
+Pixels bitmapPixels(HBITMAP bitmap, Draw draw)
 {
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    if (draw)
-        draw(memory, at);
+    draw(memory);
     const Pixels pixels = pixelsOf({0, 0, width, height}, memory);
     SelectObject(memory, previous);
     DeleteDC(memory);
@@ -61,7 +61,7 @@ protected:
         command(IDM_CURSOR_NONE + cursorType);
         renderView(window_, true);
         EXPECT_TRUE(program.snapshotWidth == width && program.snapshotHeight == height);
-        return bitmapPixels(program.snapshotBitmap.get());
+        return bitmapPixels(program.snapshotBitmap.get(), [](HDC) {});
     }
     // What the window shows: its own surface, whatever the X server has been told.
     Pixels shown()
@@ -92,43 +92,28 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 expected[y * width + x] = source[(y / zoom) * view.sourceWidth + x / zoom];
-        const int px = view.markerX, py = view.markerY;
         EXPECT_TRUE(snapshot(zoomLevel, 0) == expected);
-
-        // Arrow: the system arrow with its tip on the marker.
-        snapshot(zoomLevel, 0);
-        const Pixels arrow = bitmapPixels(program.snapshotBitmap.get(), [](HDC dc, POINT p) {
-            DrawIconEx(dc, p.x, p.y, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), 0, 0, 0, nullptr, DI_NORMAL);
-        }, {px, py});
-        EXPECT_TRUE(snapshot(zoomLevel, 1) == arrow);
-
-        // The Crosshair types change only pixels of their 32 x 32 image centred on the
-        // marker. Crosshair: a black cross edged in white. Zero Sight: a ring and arms
-        // that leave the cursor's pixel in sight.
-        auto at = [&](const Pixels& frame, std::initializer_list<POINT> points) {
-            std::vector<DWORD> found;
-            for (POINT p : points)
-                found.push_back(frame[(py + p.y) * width + px + p.x]);
-            return found;
-        };
-        auto outsideIsKept = [&](Pixels frame) {
-            for (int y = py - 15; y < py + 17; ++y)
-                std::copy_n(expected.begin() + y * width + px - 15, 32, frame.begin() + y * width + px - 15);
-            return frame == expected;
-        };
-        const Pixels crosshair = snapshot(zoomLevel, 2), zeroSight = snapshot(zoomLevel, 3);
-        EXPECT_TRUE(outsideIsKept(crosshair) && outsideIsKept(zeroSight));
-        const std::initializer_list<POINT> edge{{-10, 0}, {2, 2}}, sight{{-1, -1}, {0, 0}, {1, 1}};
-        EXPECT_EQ(at(crosshair, {{0, 0}, {-8, 0}, {0, 8}, {-9, 0}, {1, 1}}), (std::vector{black, black, black, white, white}));
-        EXPECT_EQ(at(crosshair, edge), at(expected, edge));
-        EXPECT_EQ(at(zeroSight, {{-7, 0}, {3, 0}, {0, -7}, {2, 0}}), (std::vector{black, black, black, white}));
-        EXPECT_EQ(at(zeroSight, sight), at(expected, sight));
-        // XORing Crosshair: exactly the 33 pixels of its cross inverted.
-        for (int d = -8; d <= 8; ++d) {
-            expected[py * width + px + d] ^= white;
-            expected[(py + d) * width + px] ^= d ? white : 0;
+        // Each indicator drawn over that at its own size: the arrow with its tip on the
+        // marker, the 32 x 32 images (drawn, inverting pixels and all, from the icons
+        // 106 to 108) centred on it.
+        const POINT marker{view.markerX, view.markerY};
+        for (int type = 1; type <= 4; ++type) {
+            const HICON image = type == 1 ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))
+                                          : static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                                          MAKEINTRESOURCEA(104 + type), IMAGE_ICON, 32, 32, 0));
+            const int offset = type == 1 ? 0 : 15;
+            snapshot(zoomLevel, 0);
+            const Pixels wanted = bitmapPixels(program.snapshotBitmap.get(), [&](HDC dc) {
+                DrawIconEx(dc, marker.x - offset, marker.y - offset, image, 0, 0, 0, nullptr, DI_NORMAL);
+            });
+            EXPECT_TRUE(snapshot(zoomLevel, type) == wanted) << "indicator " << type;
+            // The Crosshair's centre is black, its edge white; Zero Sight leaves the
+            // cursor's pixel in sight; the XORing one inverts it.
+            const DWORD centre = wanted[marker.y * width + marker.x], under = expected[marker.y * width + marker.x];
+            EXPECT_TRUE(type != 2 || (centre == black && wanted[marker.y * width + marker.x - 9] == white));
+            EXPECT_TRUE(type != 3 || centre == under);
+            EXPECT_TRUE(type != 4 || centre == (under ^ white));
         }
-        EXPECT_TRUE(snapshot(zoomLevel, 4) == expected);
     }
 }
 

@@ -1,14 +1,11 @@
-// The settings' registry layout, the two sets of defaults and the repair of values
-// the program cannot use, with an in-memory stand-in for the registry; where a
-// floating window may stand.
+// The repair of remembered values the program cannot use, and where a floating window
+// may stand. (The values' bytes and defaults show in a real registry.)
 #include "settings.h"
 #include "window_placement.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
-#include <map>
 
 namespace {
 
@@ -21,41 +18,6 @@ std::string fields(const SettingsRecord& s)
                            s.WindowPosition.bottom, s.HotKeys})
         text += std::to_string(v) + " ";
     return text;
-}
-
-TEST(Settings, LayoutOrdersAndDefaults)
-{
-    SettingsRecord record{};
-    record.WindowPosition = {-1, 2, 300, 0x7fffffff};
-    const auto bytes = settingsValueBytes(record, SettingsValue::WindowPosition);
-    EXPECT_EQ(std::vector<std::byte>(bytes.begin(), bytes.end()),
-              (std::vector<std::byte>{std::byte{0xff}, std::byte{0xff}, std::byte{0xff}, std::byte{0xff}, std::byte{2}, {},
-                                      {}, {}, std::byte{0x2c}, std::byte{1}, {}, {}, std::byte{0xff}, std::byte{0xff},
-                                      std::byte{0xff}, std::byte{0x7f}}));
-    std::string names;
-    for (SettingsValue value : settingsSaveOrder)
-        names += settingsValueName(value) + std::to_string(settingsValueBytes(record, value).size()) + " ";
-    EXPECT_EQ(names, "AppBarMode4 AllwaysOnTop4 HotKeys4 UpdateAlways4 HighSampleRate4 CursorType4 ZoomLevel4 "
-                     "WindowPosition16 ");
-
-    // Read in load order; a missing or too long value gets its default, a short one
-    // replaces only the leading bytes.
-    std::map<std::string, std::vector<std::byte>> key{{"CursorType", {std::byte{4}}}, {"AllwaysOnTop", {{}, {}, {}, {}, {}}}};
-    std::string queried;
-    record.CursorType = 0x0300;
-    record.HotKeys = 7;
-    readSettingsValues(record, [&](const char* name, std::span<std::byte> field) {
-        queried += name + std::string(" ");
-        auto found = key.find(name);
-        return found != key.end() && found->second.size() <= field.size() &&
-               std::memcpy(field.data(), found->second.data(), found->second.size());
-    });
-    EXPECT_EQ(queried, "AppBarMode HighSampleRate UpdateAlways AllwaysOnTop HotKeys CursorType ZoomLevel WindowPosition ");
-    EXPECT_EQ(fields(record), "0 0 0 1 772 2 0 0 100 100 0 ");
-    // A first run (no key at all) differs in zoom and indicator, and leaves HotKeys alone.
-    record.HotKeys = 7;
-    applyFirstRunDefaults(record);
-    EXPECT_EQ(fields(record), "0 0 0 1 2 1 0 0 100 100 7 ");
 }
 
 TEST(Settings, ValuesTheProgramCannotUseBecomeDefaults)
