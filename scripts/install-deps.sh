@@ -19,6 +19,7 @@ packages=(
   fonts-liberation              # metric twins of Arial and Courier New, so forms look right under Wine
   libpcg-cpp-dev                # PCG64, header-only, for ignaro-cli's independent streams
   parallel                      # GNU parallel: scripts/sweep.sh spreads jobs over cores and hosts
+  openssh-client                # ... and reaches the hosts of --sshlogin
   python3-matplotlib            # scripts/plot-sweep.py
 )
 
