@@ -56,7 +56,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 {
     const CliOptions options = readOptions(args);
     if (!options.error.empty()) {
-        err << "ignaro-cli: " << options.error << "\n\n" << optionsHelp;
+        err << "ignaro-cli: " << options.error << '\n' << help();
         return 2;
     }
     if (options.help) {
@@ -88,7 +88,8 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (options.series) {
         if (*options.series >= densities.size()) {
             err << "ignaro-cli: --series " << *options.series << ": this run has " << densities.size()
-                << " series, counted from 0\n";
+                << " series, counted from 0\n"
+                << help();
             return 2;
         }
         densities = {densities[*options.series]};

@@ -53,9 +53,9 @@ TEST(IgnaroCli, IgnarosChecksAndNoticesWithExitCodes)
              {{"0", "400", "45", "1", "1", f}, 2, "Rozmiar x powinien być większy od zera!\n", true},
              {{"10", "10", "45", "1", "0", f}, 2, "ignaro-cli wykonuje tylko przebiegi bez wizualizacji", true},
              {{"10", "10", "45", "1", "1"}, 2, help, true},
-             {{"10", "10", "45", "1", "1", f, "--seed", "-1"}, 2, "ignaro-cli: --seed takes a whole number", false},
-             {{"10", "10", "45", "1", "1", f, "--stream", "1"}, 2, "ignaro-cli: --stream needs --generator pcg64", false},
-             {{"3", "3", "-98", "1", "1", f, "--series", "3"}, 2, "ignaro-cli: --series 3: this run has 3 series", false},
+             {{"10", "10", "45", "1", "1", f, "--seed", "-1"}, 2, "ignaro-cli: --seed takes a whole number", true},
+             {{"10", "10", "45", "1", "1", f, "--stream", "1"}, 2, "ignaro-cli: --stream needs --generator pcg64", true},
+             {{"3", "3", "-98", "1", "1", f, "--series", "3"}, 2, "ignaro-cli: --series 3: this run has 3 series", true},
              {{"3", "3", "100", "2", "1", "/"}, 1, "Nie można zapisać wyników do pliku: /\n", false},
              {{"3", "3", "100", "2", "1", f, "--generator", "pcg64"}, 0, "", false},
          }) {
