@@ -53,14 +53,16 @@ xsize=$1 ysize=$2 density=$3 trials=$4 seed=$5 file=$6
 cli=${IGNARO_CLI:-$repo/build/cli/bin/ignaro-cli}
 if [[ -z ${IGNARO_CLI:-} && ! -x $cli && $mode != job ]]; then
   "$repo/scripts/install-deps.sh"
-  { cmake --preset cli && cmake --build --preset cli; } >&2
+  (cd "$repo" && cmake --preset cli && cmake --build --preset cli) >&2
 fi
 
 # The CLI checks the arguments as Ignaro does and names the series that can be planted.
 series=$("$cli" "$xsize" "$ysize" "$density" "$trials" 1 "$file" --list-series --generator "$generator" \
   --seed "$seed" | wc -l) || exit 2
-[[ $trials =~ ^[0-9]+$ ]] || { echo "sweep.sh: TRIALS must be written as plain digits" >&2; exit 2; }
-trials=$((10#$trials)) seed=$((10#$seed))
+[[ $trials =~ ^[0-9]{1,10}$ ]] && ((10#$trials <= 2147483647)) ||
+  { echo "sweep.sh: TRIALS must be written as plain digits, at most 2147483647" >&2; exit 2; }
+trials=$((10#$trials))
+[[ $generator == windows ]] && seed=$((10#$seed))  # at most 2^32 - 1: the CLI said so
 chunks=$(((trials + chunk - 1) / chunk))
 jobs=$((series * chunks))
 

@@ -50,6 +50,36 @@ int summarize(const std::string& file, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+// The run itself, its progress on a terminal, and the notices it ended with.
+int run(const CliOptions& options, const RunParameters& p, const std::vector<double>& densities,
+        const std::wstring& fileName, std::ostream& err, bool terminal)
+{
+    TrialClock clock;
+    TreeDraws treeDraws = nullptr;
+    if (options.generator == Generator::Pcg64) {
+        seedPcgPlanting(options.seed.value_or(static_cast<std::uint64_t>(std::time(nullptr))),
+                        options.stream.value_or(0));
+        treeDraws = plantPcgTrees;
+    } else if (options.seed) {
+        fixedSecond = static_cast<std::time_t>(*options.seed);
+        clock.now = [] { return fixedSecond; };
+    }
+    RunReport report;
+    {
+        std::optional<ProgressLine> progress;
+        if (terminal)
+            progress.emplace(err, static_cast<std::int64_t>(densities.size()) * p.trials);
+        report = runInChunks(p, densities, clock, treeDraws, [&](std::int64_t done) {
+            if (progress)
+                progress->update(done);
+        });
+    }
+    const std::vector<std::wstring> notices = runNotices(report, p.xsize, p.ysize, p.trials, fileName);
+    for (const std::wstring& notice : notices)
+        err << toUtf8(notice) << '\n';
+    return notices.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, bool terminal)
@@ -95,28 +125,5 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         densities = {densities[*options.series]};
     }
 
-    TrialClock clock;
-    TreeDraws treeDraws = nullptr;
-    if (options.generator == Generator::Pcg64) {
-        seedPcgPlanting(options.seed.value_or(static_cast<std::uint64_t>(std::time(nullptr))),
-                        options.stream.value_or(0));
-        treeDraws = plantPcgTrees;
-    } else if (options.seed) {
-        fixedSecond = static_cast<std::time_t>(*options.seed);
-        clock.now = [] { return fixedSecond; };
-    }
-    RunReport report;
-    {
-        std::optional<ProgressLine> progress;
-        if (terminal)
-            progress.emplace(err, static_cast<std::int64_t>(densities.size()) * p.trials);
-        report = runInChunks(p, densities, clock, treeDraws, [&](std::int64_t done) {
-            if (progress)
-                progress->update(done);
-        });
-    }
-    const std::vector<std::wstring> notices = runNotices(report, p.xsize, p.ysize, p.trials, fromUtf8(a[5]));
-    for (const std::wstring& notice : notices)
-        err << toUtf8(notice) << '\n';
-    return notices.empty() ? 0 : 1;
+    return run(options, p, densities, fromUtf8(a[5]), err, terminal);
 }
