@@ -17,6 +17,10 @@ packages=(
   wine64 wine32:i386            # wine32 runs the i686 build under test
   xvfb xauth xdotool imagemagick xclip x11-utils
   fonts-liberation              # metric twins of Arial and Courier New, so forms look right under Wine
+  libpcg-cpp-dev                # PCG64, header-only, for ignaro-cli's independent streams
+  parallel                      # GNU parallel: scripts/sweep.sh spreads jobs over cores and hosts
+  openssh-client                # ... and reaches the hosts of --sshlogin
+  python3-matplotlib            # scripts/plot-sweep.py
 )
 
 # One dpkg-query for all: it prints "unknown ok not-installed" for packages it knows

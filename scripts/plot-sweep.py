@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Draws a sweep's results: the burnt fraction and the fire time against density,
 each point the mean of its trials with the standard deviation as an error bar.
 
@@ -7,6 +7,8 @@ usage: scripts/plot-sweep.py RESULTS OUTPUT.png|OUTPUT.svg [TITLE]
 RESULTS is a file of Ignaro rows ("density fireTime burntFraction"). A row that is
 not three numbers stops the script with its line number: nothing is skipped.
 """
+import math
+import re
 import statistics
 import sys
 from collections import defaultdict
@@ -17,15 +19,34 @@ matplotlib.use('Agg')  # no display needed
 import matplotlib.pyplot as plt  # noqa: E402
 
 
+# Site percolation on the square lattice with eight neighbours (diagonals included).
+KNOWN_THRESHOLD = 0.4073
+
+
+def read_row(line):
+    """density, fire time and fraction of one row, as strictly as ignaro-cli --summary"""
+    fields = re.fullmatch(r'(\S+) +(\S+) +(\S+)\r?\n?', line)
+    if not fields:
+        raise ValueError
+    density, fire_time, fraction = float(fields[1]), int(fields[2]), float(fields[3])
+    if not math.isfinite(density) or fire_time < 0 or not 0 <= fraction <= 1:
+        raise ValueError
+    return density, fire_time, fraction
+
+
 def read_rows(path):
     by_density = defaultdict(list)
-    with open(path, encoding='ascii', newline='') as rows:
+    try:
+        rows = open(path, encoding='ascii', errors='replace', newline='')
+    except OSError as error:
+        raise SystemExit(f'{path}: cannot be read: {error.strerror}')
+    with rows:
         for number, line in enumerate(rows, 1):
             try:
-                density, fire_time, fraction = line.split()
-                by_density[float(density)].append((int(fire_time), float(fraction)))
+                density, fire_time, fraction = read_row(line)
             except ValueError:
                 raise SystemExit(f'{path}:{number}: not a row of results: {line.rstrip()!r}')
+            by_density[density].append((fire_time, fraction))
     if not by_density:
         raise SystemExit(f'{path}: no rows')
     return sorted(by_density.items())
@@ -36,7 +57,7 @@ def mean_and_deviation(values):
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
+    if len(sys.argv) not in (3, 4) or not sys.argv[2].endswith(('.png', '.svg')):
         raise SystemExit(__doc__.strip().splitlines()[-4])
     series = read_rows(sys.argv[1])
     densities = [density for density, _ in series]
@@ -52,8 +73,11 @@ def main():
     duration.set_xlabel('density')
     longest = max(zip(densities, times), key=lambda point: point[1][0])[0]
     for axes in (burnt, duration):
-        axes.axvline(longest, color='grey', linestyle=':', linewidth=1)
+        axes.axvline(longest, color='grey', linestyle=':', linewidth=1, label=f'longest mean fire, {longest:g}')
+        axes.axvline(KNOWN_THRESHOLD, color='tab:green', linestyle='--', linewidth=1,
+                     label=f'site threshold of this lattice, {KNOWN_THRESHOLD}')
         axes.grid(alpha=0.3)
+    duration.legend(loc='upper right', fontsize='small')
     trials = sum(len(t) for _, t in series)
     figure.suptitle(sys.argv[3] if len(sys.argv) == 4 else
                     f'{trials} trials; longest mean fire at density {longest:g}')

@@ -12,32 +12,40 @@
 
 namespace {
 
-struct Sums {
-    std::int64_t n = 0;
-    double time = 0, timeSquares = 0, fraction = 0, fractionSquares = 0;
+// Welford's running mean and sum of squared deviations: the textbook sum of squares
+// loses every digit when thousands of fractions differ only far after the point.
+struct Running {
+    double mean = 0, squares = 0;
+    void add(double value, std::int64_t n)
+    {
+        const double step = value - mean;
+        mean += step / static_cast<double>(n);
+        squares += step * (value - mean);
+    }
+    double deviation(std::int64_t n) const { return n < 2 ? 0 : std::sqrt(squares / static_cast<double>(n - 1)); }
 };
 
+struct Series {
+    std::int64_t n = 0;
+    Running time, fraction;
+};
+
+// Fields separated by spaces, nothing before the first or after the last.
 bool readRow(std::string_view row, double& density, std::int64_t& fireTime, double& fraction)
 {
     const char* at = row.data();
-    const char* end = row.data() + row.size();
-    auto field = [&](auto& value) {
-        while (at < end && *at == ' ')
+    const char* const end = row.data() + row.size();
+    auto field = [&](auto& value, bool first) {
+        if (!first && (at == end || *at != ' '))
+            return false;
+        while (!first && at < end && *at == ' ')
             ++at;
         auto [next, error] = std::from_chars(at, end, value);
         at = next;
         return error == std::errc{};
     };
-    return field(density) && field(fireTime) && field(fraction) && at == end && std::isfinite(density) &&
-           std::isfinite(fraction) && fireTime >= 0;
-}
-
-double deviation(std::int64_t n, double sum, double squares)
-{
-    if (n < 2)
-        return 0;
-    const double mean = sum / static_cast<double>(n);
-    return std::sqrt(std::max(0.0, (squares - mean * sum) / static_cast<double>(n - 1)));
+    return field(density, true) && field(fireTime, false) && field(fraction, false) && at == end &&
+           std::isfinite(density) && fireTime >= 0 && fraction >= 0 && fraction <= 1;
 }
 
 } // namespace
@@ -50,7 +58,7 @@ ResultsSummary summarizeResults(const std::filesystem::path& file)
         summary.error = file.string() + ": cannot be read";
         return summary;
     }
-    std::map<double, Sums> byDensity;
+    std::map<double, Series> byDensity;
     std::string line;
     for (std::int64_t number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r')
@@ -61,18 +69,16 @@ ResultsSummary summarizeResults(const std::filesystem::path& file)
             summary.error = file.string() + ":" + std::to_string(number) + ": not a row of results: \"" + line + "\"";
             return summary;
         }
-        Sums& sums = byDensity[density];
-        ++sums.n;
-        sums.time += static_cast<double>(fireTime);
-        sums.timeSquares += static_cast<double>(fireTime) * static_cast<double>(fireTime);
-        sums.fraction += fraction;
-        sums.fractionSquares += fraction * fraction;
+        Series& series = byDensity[density];
+        ++series.n;
+        series.time.add(static_cast<double>(fireTime), series.n);
+        series.fraction.add(fraction, series.n);
     }
-    for (const auto& [density, s] : byDensity) {
-        const auto n = static_cast<double>(s.n);
-        summary.densities.push_back({density, s.n, s.time / n, deviation(s.n, s.time, s.timeSquares), s.fraction / n,
-                                     deviation(s.n, s.fraction, s.fractionSquares)});
-    }
+    if (byDensity.empty())
+        summary.error = file.string() + ": no rows";
+    for (const auto& [density, s] : byDensity)
+        summary.densities.push_back(
+            {density, s.n, s.time.mean, s.time.deviation(s.n), s.fraction.mean, s.fraction.deviation(s.n)});
     return summary;
 }
 

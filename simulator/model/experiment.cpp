@@ -106,11 +106,12 @@ double nextSweepDensity(double density)
 
 RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
                         bool silent, const std::filesystem::path& fileName, const FrontEnd& frontEnd,
-                        TrialClock& clock)
+                        TrialClock& clock, TreeDraws treeDraws)
 {
     run.parameters = RunParameters{xsize, ysize, density, trials, silent, fileName};
     run.frontEnd = silent ? nullptr : &frontEnd;
     run.clock = &clock;
+    run.treeDraws = treeDraws;
     RunReport report;
     const bool single = !(density < 0);
     if (!allocateForest()) {

@@ -1,6 +1,7 @@
 // One Ignaro run: all trials at one density, or a series at every density of a
 // sweep, with the rows appended to the results file.
 #pragma once
+#include "planting.h"
 #include "run_parameters.h"
 
 #include <cstdint>
@@ -16,10 +17,11 @@ struct RunReport {
 
 struct FrontEnd;
 struct TrialClock;
-// The front end is used only when the run is not silent.
+// The front end is used only when the run is not silent; the trees are drawn from
+// Ignaro's generator unless other draws are given.
 RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
                         bool silent, const std::filesystem::path& fileName, const FrontEnd& frontEnd,
-                        TrialClock& clock);
+                        TrialClock& clock, TreeDraws treeDraws = nullptr);
 
 // The densities of a sweep that starts at the given fraction (0.5 for a start of -50 %).
 double nextSweepDensity(double density);

@@ -102,10 +102,13 @@ bool plantTrees()
                 run.frontEnd->drawCell(x, y, Empty);
     }
     plantCentreTree();
-    seedForTrial();
-
-    lastPlantedCount =
-        plantDrawnTrees(forestCells(), p.xsize, p.ysize, 1, target, distinctDraws, run.frontEnd ? drawTree : nullptr);
+    void (*const planted)(std::int32_t, std::int32_t) = run.frontEnd ? drawTree : nullptr;
+    if (run.treeDraws) {
+        lastPlantedCount = run.treeDraws(forestCells(), p.xsize, p.ysize, 1, target, planted);
+    } else {
+        seedForTrial();
+        lastPlantedCount = plantDrawnTrees(forestCells(), p.xsize, p.ysize, 1, target, distinctDraws, planted);
+    }
     return lastPlantedCount >= target;
 }
 

@@ -15,3 +15,11 @@ constexpr std::uint32_t distinctDraws = std::uint32_t{1} << 31;
 std::int64_t plantDrawnTrees(std::span<std::uint8_t> cells, std::int32_t xsize, std::int32_t ysize,
                              std::int64_t trees, std::int64_t target, std::uint32_t drawLimit,
                              void (*planted)(std::int32_t x, std::int32_t y));
+
+// Another source of the planting's draws, for studies that outgrow Ignaro's
+// generator: plants a tree on every empty cell drawn until `target` trees stand, as
+// plantDrawnTrees does, but with no draw limit, so every cell must be within its
+// reach. Its owner seeds it; the trial clock does not.
+using TreeDraws = std::int64_t (*)(std::span<std::uint8_t> cells, std::int32_t xsize, std::int32_t ysize,
+                                   std::int64_t trees, std::int64_t target,
+                                   void (*planted)(std::int32_t x, std::int32_t y));

@@ -6,6 +6,7 @@
 #include "fire_view.h"
 #include "front_end.h"
 #include "results_window.h"
+#include "run_notices.h"
 #include "run_texts.h"
 #include "trial_clock.h"
 
@@ -31,15 +32,7 @@ bool validateAndRun(std::wstring_view xsizeText, std::wstring_view ysizeText, st
     RunReport report = runExperiment(p.xsize, p.ysize, p.density, p.trials, p.silent, p.fileName, windows, trialClock);
     if (!p.silent)
         discardPendingInput();
-    const std::wstring sizes = std::to_wstring(p.xsize) + L" x " + std::to_wstring(p.ysize);
-    if (report.outOfMemory)
-        showNotice(L"Za mało pamięci na las o rozmiarach " + sizes + L"!");
-    if (report.tooManyTrials)
-        showNotice(L"Za mało pamięci na wyniki " + std::to_wstring(p.trials) + L" prób!");
-    if (report.plantingStalled)
-        showNotice(L"Nie można posadzić tylu drzew w lesie o rozmiarach " + sizes +
-                   L": losowanie nie trafia we wszystkie pola!");
-    if (report.resultsNotSaved)
-        showNotice(L"Nie można zapisać wyników do pliku: " + p.fileName.wstring());
+    for (const std::wstring& notice : runNotices(report, p.xsize, p.ysize, p.trials, p.fileName.wstring()))
+        showNotice(notice);
     return true;
 }

@@ -1,0 +1,60 @@
+// Options are read strictly: a study that ran with a mistyped seed or stream would
+// look fine and be wrong.
+#include "cli_options.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+std::optional<std::uint64_t> readNumber(const std::string& text)
+{
+    std::uint64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+CliOptions readOptions(std::span<const std::string> args)
+{
+    CliOptions options;
+    for (std::size_t i = 0; i < args.size() && options.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (!arg.starts_with("--")) {
+            options.arguments.push_back(arg);
+        } else if (arg == "--help" || arg == "--list-series") {
+            (arg == "--help" ? options.help : options.listSeries) = true;
+        } else if (arg != "--seed" && arg != "--stream" && arg != "--series" && arg != "--generator" &&
+                   arg != "--summary") {
+            options.error = "unknown option " + arg;
+        } else if (i + 1 == args.size()) {
+            options.error = arg + " needs a value";
+        } else if (const std::string& value = args[++i]; arg == "--generator") {
+            if (value == "windows" || value == "pcg64")
+                options.generator = value == "pcg64" ? Generator::Pcg64 : Generator::Windows;
+            else
+                options.error = "--generator is windows or pcg64, not \"" + value + "\"";
+        } else if (arg == "--summary") {
+            options.summary = value;
+        } else {
+            std::optional<std::uint64_t>& number =
+                arg == "--seed" ? options.seed : arg == "--stream" ? options.stream : options.series;
+            number = readNumber(value);
+            if (!number)
+                options.error = arg + " takes a whole number from 0 up, not \"" + value + "\"";
+        }
+    }
+    if (!options.error.empty())
+        return options;
+    if (options.stream && options.generator != Generator::Pcg64)
+        options.error = "--stream needs --generator pcg64";
+    else if (options.seed && options.generator == Generator::Windows &&
+             *options.seed > std::numeric_limits<std::uint32_t>::max())
+        options.error = "Ignaro's generator takes seeds up to 4294967295";
+    else if (options.summary && !options.arguments.empty())
+        options.error = "--summary takes no run arguments";
+    return options;
+}

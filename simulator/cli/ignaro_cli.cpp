@@ -1,0 +1,129 @@
+// The texts of the six arguments are Ignaro.exe's, in Polish; the options that only
+// the command line has explain themselves in English, like the tools around it.
+#include "ignaro_cli.h"
+
+#include "chunked_run.h"
+#include "cli_options.h"
+#include "help_text.h"
+#include "pcg_planting.h"
+#include "progress_line.h"
+#include "results_file.h"
+#include "results_summary.h"
+#include "run_notices.h"
+#include "run_texts.h"
+#include "text_readers.h"
+#include "utf8.h"
+
+#include <ctime>
+#include <optional>
+
+namespace {
+
+constexpr std::wstring_view visibleRunRejection =
+    L"ignaro-cli wykonuje tylko przebiegi bez wizualizacji: <bez_wizualizacji> musi być różne od 0. "
+    L"Widok pożaru pokazuje program dla Windows, Ignaro.exe.";
+
+constexpr std::string_view optionsHelp =
+    "ignaro-cli takes the six arguments above, for silent runs only, and these options:\n"
+    "  --seed N            seed once with N and let the generator run on: the rows of Ignaro.exe\n"
+    "                      whose trials all start within the second N\n"
+    "  --generator pcg64   draw the trees from PCG64 instead of Ignaro's own generator\n"
+    "  --stream K          the PCG64 stream, one per job of a study (default 0)\n"
+    "  --series K          run only the K-th series of a sweep, from 0; --list-series lists them\n"
+    "  --summary FILE      per density: trials, mean and deviation of the fire time and the burnt\n"
+    "                      fraction, and the density of the longest mean fire\n";
+
+std::string help() { return toUtf8(helpText()) + std::string(optionsHelp); }
+
+// The second the trials are seeded in, when the user fixed it: the clock's `now` is
+// a plain function.
+std::time_t fixedSecond = 0;
+
+int summarize(const std::string& file, std::ostream& out, std::ostream& err)
+{
+    const ResultsSummary summary = summarizeResults(file);
+    if (!summary.error.empty()) {
+        err << "ignaro-cli: " << summary.error << '\n';
+        return 1;
+    }
+    out << formatSummary(summary);
+    return 0;
+}
+
+// The run itself, its progress on a terminal, and the notices it ended with.
+int run(const CliOptions& options, const RunParameters& p, const std::vector<double>& densities,
+        const std::wstring& fileName, std::ostream& err, bool terminal)
+{
+    TrialClock clock;
+    TreeDraws treeDraws = nullptr;
+    if (options.generator == Generator::Pcg64) {
+        seedPcgPlanting(options.seed.value_or(static_cast<std::uint64_t>(std::time(nullptr))),
+                        options.stream.value_or(0));
+        treeDraws = plantPcgTrees;
+    } else if (options.seed) {
+        fixedSecond = static_cast<std::time_t>(*options.seed);
+        clock.now = [] { return fixedSecond; };
+    }
+    RunReport report;
+    {
+        std::optional<ProgressLine> progress;
+        if (terminal)
+            progress.emplace(err, static_cast<std::int64_t>(densities.size()) * p.trials);
+        report = runInChunks(p, densities, clock, treeDraws, [&](std::int64_t done) {
+            if (progress)
+                progress->update(done);
+        });
+    }
+    const std::vector<std::wstring> notices = runNotices(report, p.xsize, p.ysize, p.trials, fileName);
+    for (const std::wstring& notice : notices)
+        err << toUtf8(notice) << '\n';
+    return notices.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, bool terminal)
+{
+    const CliOptions options = readOptions(args);
+    if (!options.error.empty()) {
+        err << "ignaro-cli: " << options.error << '\n' << help();
+        return 2;
+    }
+    if (options.help) {
+        out << help();
+        return 0;
+    }
+    if (options.summary)
+        return summarize(*options.summary, out, err);
+    const std::vector<std::string>& a = options.arguments;
+    if (a.size() < 6) {
+        err << help();
+        return 2;
+    }
+
+    const bool silent = readIntegerText(fromUtf8(a[4])) != 0;
+    const CheckedRun checked =
+        checkRunTexts(fromUtf8(a[0]), fromUtf8(a[1]), fromUtf8(a[2]), fromUtf8(a[3]), silent, a[5]);
+    if (!checked.rejection.empty() || !silent) {
+        err << toUtf8(!checked.rejection.empty() ? checked.rejection : visibleRunRejection) << '\n' << help();
+        return 2;
+    }
+    const RunParameters& p = checked.parameters;
+    std::vector<double> densities = seriesDensities(p);
+    if (options.listSeries) {
+        for (double density : densities)
+            out << formatGeneral6(density) << '\n';
+        return 0;
+    }
+    if (options.series) {
+        if (*options.series >= densities.size()) {
+            err << "ignaro-cli: --series " << *options.series << ": this run has " << densities.size()
+                << " series, counted from 0\n"
+                << help();
+            return 2;
+        }
+        densities = {densities[*options.series]};
+    }
+
+    return run(options, p, densities, fromUtf8(a[5]), err, terminal);
+}

@@ -1,0 +1,129 @@
+// ignaro-cli in process: its exit codes and texts, its rows against Ignaro.exe's, the
+// PCG64 draws and the summary of a results file.
+#include "bounded_draw.h"
+#include "experiment.h"
+#include "front_end.h"
+#include "help_text.h"
+#include "ignaro_cli.h"
+#include "trial_clock.h"
+#include "utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+const std::filesystem::path file =
+    std::filesystem::temp_directory_path() / ("ignaro-cli-test-" + std::to_string(getpid()) + ".txt");
+const std::string f = file.string();
+
+struct Outcome {
+    int status;
+    std::string out, err, rows;
+};
+
+std::string takeRows()
+{
+    std::ostringstream rows;
+    rows << std::ifstream(file, std::ios::binary).rdbuf();
+    std::filesystem::remove(file);
+    return rows.str();
+}
+
+Outcome cli(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int status = runCli(args, out, err, false);
+    return {status, out.str(), err.str(), takeRows()};
+}
+
+} // namespace
+
+TEST(IgnaroCli, IgnarosChecksAndNoticesWithExitCodes)
+{
+    const std::string help = toUtf8(helpText());
+    // Arguments, exit status, the start of stderr, whether the help text follows.
+    for (const auto& [args, status, message, withHelp] : std::vector<std::tuple<std::vector<std::string>, int, std::string, bool>>{
+             {{"0", "400", "45", "1", "1", f}, 2, "Rozmiar x powinien być większy od zera!\n", true},
+             {{"10", "10", "45", "1", "0", f}, 2, "ignaro-cli wykonuje tylko przebiegi bez wizualizacji", true},
+             {{"10", "10", "45", "1", "1"}, 2, help, true},
+             {{"10", "10", "45", "1", "1", f, "--seed", "-1"}, 2, "ignaro-cli: --seed takes a whole number", true},
+             {{"10", "10", "45", "1", "1", f, "--stream", "1"}, 2, "ignaro-cli: --stream needs --generator pcg64", true},
+             {{"3", "3", "-98", "1", "1", f, "--series", "3"}, 2, "ignaro-cli: --series 3: this run has 3 series", true},
+             {{"3", "3", "100", "2", "1", "/"}, 1, "Nie można zapisać wyników do pliku: /\n", false},
+             {{"3", "3", "100", "2", "1", f, "--generator", "pcg64"}, 0, "", false},
+         }) {
+        const Outcome outcome = cli(args);
+        EXPECT_EQ(outcome.status, status) << args[0] << args.back();
+        EXPECT_TRUE(outcome.err.starts_with(message) && (outcome.err.find(help) != std::string::npos) == withHelp)
+            << outcome.err;
+    }
+    EXPECT_TRUE(cli({"--help"}).out.starts_with(help));
+}
+
+TEST(IgnaroCli, FixedSecondWritesTheRowsOfTheWindowsProgram)
+{
+    // The Windows builds' rows for trials that all start in this second, one process each.
+    EXPECT_EQ(cli({"100", "80", "41", "4", "1", f, "--seed", "1000000000"}).rows,
+              "0.41 15 0.010674\r\n0.41 114 0.631595\r\n0.41 110 0.710887\r\n0.41 8 0.00823422\r\n");
+    // A sweep is run in chunks of trials; the generator runs on through them all.
+    TrialClock clock{[] { return std::time_t{7}; }};
+    runExperiment(20, 20, -0.9, 7, true, file, FrontEnd{}, clock);
+    EXPECT_EQ(cli({"20", "20", "-90", "7", "1", f, "--seed", "7"}).rows, takeRows());
+}
+
+TEST(IgnaroCli, Pcg64StreamsAreReproducibleAndDistinct)
+{
+    const std::vector<std::string> run{"30", "30", "-95", "3", "1", f, "--generator", "pcg64", "--seed", "5"};
+    auto withStream = [&](std::string stream) {
+        std::vector<std::string> args = run;
+        args.insert(args.end(), {"--stream", stream});
+        return cli(args).rows;
+    };
+    EXPECT_EQ(withStream("1"), withStream("1"));
+    EXPECT_NE(withStream("1"), withStream("2"));
+    EXPECT_EQ(cli({"3", "3", "100", "2", "1", f, "--generator", "pcg64"}).rows, "1 3 1\r\n1 3 1\r\n") << "every cell reached";
+}
+
+TEST(BoundedDraw, EveryResultFromEquallyManyOutputs)
+{
+    // Over all 256 outputs of an 8-bit engine, the draws that are not refused give each
+    // result below the bound exactly 256 / bound times; the last output is never refused.
+    for (unsigned bound = 1; bound < 256; ++bound) {
+        std::uint8_t next = 0;
+        auto engine = [&] { return next++; };
+        std::vector<int> counts(bound);
+        for (unsigned draw = 0; draw < 256 - 256 % bound; ++draw)
+            ++counts.at(drawBelow<std::uint8_t, std::uint16_t>(engine, static_cast<std::uint8_t>(bound)));
+        EXPECT_EQ(std::ranges::count(counts, static_cast<int>(256 / bound)), bound) << bound;
+        EXPECT_EQ(next, 0) << "all 256 outputs used, " << bound;
+    }
+}
+
+TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
+{
+    for (auto [rows, status, text] : {
+             std::tuple{"0.5 10 0.25\r\n0.4 3 0.5\n0.5 20 0.75\r\n", 0,
+                        "density trials fire-time-mean fire-time-sd burnt-mean burnt-sd\n0.4 1 3 0 0.5 0\n"
+                        "0.5 2 15 7.07107 0.5 0.353553\nthreshold estimate (density of the longest mean fire): 0.5\n"},
+             {"0.5 10 0.25\n0.5 10\n", 1, ":2: not a row of results: \"0.5 10\"\n"},
+             {"0.5 10 0.25\n\n0.5 10 0.25\n", 1, ":2: "},
+             {"0.5 12.5\n", 1, ":1: "},
+             {"0.5 10 0.25 7\n", 1, ":1: "},
+             {"0.5 -1 0.25\n", 1, ":1: "},
+             {"0.5 10 nan\n", 1, ":1: "},
+             {"0.5 10 1.5\n", 1, ":1: "},
+             {"", 1, ": no rows\n"}}) {
+        std::ofstream(file, std::ios::binary) << rows;
+        const Outcome outcome = cli({"--summary", f});
+        EXPECT_EQ(outcome.status, status) << rows;
+        EXPECT_TRUE((status ? outcome.err : outcome.out).starts_with(status ? "ignaro-cli: " + f + text : text))
+            << outcome.out << outcome.err;
+    }
+}
