@@ -13,7 +13,7 @@ packages=(
   cmake g++ make python3
   googletest                    # sources in /usr/src/googletest, built by CMake
   g++-mingw-w64-i686-posix      # the i686 deliverable (brings binutils and windres)
-  g++-mingw-w64-x86-64-posix    # the x86_64 build that the tests run under Wine
+  g++-mingw-w64-x86-64-posix    # the x86_64 build, tested where 32-bit programs cannot run
   wine64 wine32:i386            # wine32 runs the i686 build under test
   xvfb xauth xdotool imagemagick xclip x11-utils
   fonts-liberation              # metric twins of Arial and Courier New, so forms look right under Wine
