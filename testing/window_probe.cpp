@@ -2,7 +2,6 @@
 #include "window_probe.h"
 
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 ChildProcess::ChildProcess(const char* programVariable, const std::wstring& arguments,
@@ -71,13 +70,6 @@ std::wstring windowText(HWND window)
     return text;
 }
 
-RECT windowRect(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 std::vector<HWND> children(HWND parent, const std::wstring& windowClass)
 {
     std::vector<HWND> found;
@@ -127,11 +119,9 @@ std::vector<DWORD> clientPixels(HWND window)
 
 std::vector<std::string> crlfLines(const std::filesystem::path& file)
 {
-    std::ostringstream stream;
-    stream << std::ifstream(file, std::ios::binary).rdbuf();
-    const std::string text = stream.str();
+    std::ifstream in(file, std::ios::binary);
     std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
+    for (std::string line; std::getline(in, line) && line.ends_with('\r');)
+        lines.push_back(line.substr(0, line.size() - 1));
     return lines;
 }

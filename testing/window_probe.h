@@ -53,7 +53,7 @@ inline bool waitForWindowGone(HWND window) { return pollUntil(20s, [&] { return 
 void pressAltWith(WORD virtualKey);
 
 std::wstring windowText(HWND window);
-RECT windowRect(HWND window);
+inline RECT windowRect(HWND window) { RECT r{}; return GetWindowRect(window, &r), r; }
 // Child windows of a class (empty: all), or the first with a text.
 std::vector<HWND> children(HWND parent, const std::wstring& windowClass = L"");
 HWND childWithText(HWND parent, const std::wstring& text);
@@ -71,5 +71,5 @@ struct ScratchFolder {
     ~ScratchFolder() { std::filesystem::remove_all(path); }
 };
 
-// The lines of a file whose every line ends in CR LF (a results file).
+// The lines of a file up to the first that does not end in CR LF (a results file).
 std::vector<std::string> crlfLines(const std::filesystem::path& file);
