@@ -2,30 +2,46 @@
 #include "vistrel_fixture.h"
 
 #include "start_up.h"
+#include "tray_icon.h"
 
 #include <sstream>
+
+namespace {
+
+// Where the popup menu showed and when: noted by the timer that ends it.
+RECT menuPlace;
+DWORD menuShownAt;
+void CALLBACK endShownMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu) && GetWindowRect(menu, &menuPlace)) {
+        menuShownAt = GetTickCount();
+        EndMenu();
+    }
+}
+
+} // namespace
 
 void VistrelTest::SetUp()
 {
     static const bool registered = registerMainWindowClass(GetModuleHandleA(nullptr));
     ASSERT_TRUE(registered);
     setUpProgramState(GetModuleHandleA(nullptr));
+    shellNotifyIcon = Shell_NotifyIconA;
 }
 
 HWND VistrelTest::start(int showCommand)
 {
     // As WinMain does it: each start is a process's start.
     setUpProgramState(GetModuleHandleA(nullptr));
-    if (!createMainWindow(GetModuleHandleA(nullptr), showCommand))
-        return nullptr;
-    window_ = waitForWindow(GetCurrentProcessId(), L"VISTREL", L"", 0s, true);
+    const bool made = createMainWindow(GetModuleHandleA(nullptr), showCommand);
+    window_ = made ? waitForWindow(GetCurrentProcessId(), L"VISTREL", L"", 0s, true) : nullptr;
     pumpMessages();
     return window_;
 }
 
 void VistrelTest::destroy()
 {
-    if (window_ && IsWindow(window_))
+    if (IsWindow(window_))
         DestroyWindow(window_);
     window_ = nullptr;
     pumpMessages();
@@ -33,32 +49,40 @@ void VistrelTest::destroy()
 
 void VistrelTest::pumpMessages()
 {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
         if (message.message != WM_QUIT && message.message != WM_TIMER)
             DispatchMessageA(&message);
 }
 
+int VistrelTest::popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place)
+{
+    menuShownAt = 0;
+    const DWORD sentAt = GetTickCount();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, endShownMenu);
+    EXPECT_EQ(SendMessageA(window_, message, wParam, lParam), 0);
+    KillTimer(nullptr, timer);
+    if (place)
+        *place = menuPlace;
+    return menuShownAt ? static_cast<int>(menuShownAt - sentAt) : -1;
+}
+
 std::string VistrelTest::state() const
 {
-    const RECT r = windowRect(window_);
     std::ostringstream text;
-    text << (IsWindowVisible(window_) ? "shown" : "hidden")
-         << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? " top " : " ") << r.left << ',' << r.top << ','
-         << r.right << ',' << r.bottom;
-    HMENU mainMenu = program.mainMenu.get();
+    auto rectangle = [&](auto r) { text << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom; };
+    text << (IsWindowVisible(window_) ? "shown " : "hidden ")
+         << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? "top " : "");
+    rectangle(windowRect(window_));
     for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
-        const UINT item = GetMenuState(mainMenu, id, MF_BYCOMMAND);
         char name[64] = {};
-        if (item != static_cast<UINT>(-1) && (item & MF_CHECKED || id == IDM_SHOW_HIDE) &&
-            GetMenuStringA(mainMenu, id, name, sizeof name, MF_BYCOMMAND))
+        if ((GetMenuState(program.mainMenu.get(), id, MF_BYCOMMAND) & MF_CHECKED || id == IDM_SHOW_HIDE) &&
+            GetMenuStringA(program.mainMenu.get(), id, name, sizeof name, MF_BYCOMMAND))
             text << " [" << name << ']';
     }
-    text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "");
     const SettingsRecord& s = program.settings;
-    const ScreenRectangle& p = s.WindowPosition;
-    text << " | bar " << s.AppBarMode << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always "
-         << s.UpdateAlways << " fast " << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel
-         << " at " << p.left << ',' << p.top << ',' << p.right << ',' << p.bottom;
+    text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "") << " | bar " << s.AppBarMode
+         << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
+         << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel << " at ";
+    rectangle(s.WindowPosition);
     return text.str();
 }

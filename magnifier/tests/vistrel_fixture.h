@@ -1,14 +1,12 @@
 // What the in-process Wine tests of Vistrel share: a registry of their own in place
 // of the user's HKEY_CURRENT_USER, a main window made the way start-up makes it with
-// the program-wide state set up and torn down as the program does it, and the
-// window's state as one line.
+// the program-wide state set up and torn down as the program does it, the window's
+// state as one line, and its popup menu caught and ended.
 #pragma once
 #include "identifiers.h"
 #include "program_state.h"
 #include "registry_probe.h"
-#include "settings.h"
 #include "settings_store.h"
-#include "view.h"
 #include "window_probe.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +21,7 @@ inline bool hotKeyIsTaken(UINT key) { return !RegisterHotKey(nullptr, 1, MOD_ALT
 
 class VistrelTest : public testing::Test {
 protected:
+    // The shell gets the tray records straight, unless a test puts a recorder between.
     void SetUp() override;
     void TearDown() override { destroy(), tearDownProgramState(); }
 
@@ -32,6 +31,10 @@ protected:
     void destroy();
     void pumpMessages();
     LRESULT command(UINT id) { return SendMessageA(window_, WM_COMMAND, id, 0); }
+    // Sends the window a message that may open the popup menu (whose modal loop then
+    // runs inside it), and ends the menu once it shows: how many milliseconds after
+    // the message was sent it showed (-1: it did not), and where.
+    int popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place = nullptr);
     // "shown|hidden [top] left,top,right,bottom", the checked menu items and the
     // show/hide item, the hotkeys held by anyone, then the eight settings in memory.
     std::string state() const;
