@@ -23,11 +23,5 @@ using RegistryBytes = std::vector<std::uint8_t>;
 // A REG_BINARY value of HKEY_CURRENT_USER\keyPath; empty when the key, the value or
 // that type is missing.
 RegistryBytes readBinaryValue(const char* keyPath, const char* name);
-// Creates the key when missing.
-inline bool writeRegistryValue(const char* keyPath, const char* name, const RegistryBytes& bytes,
-                               DWORD type = REG_BINARY)
-{
-    return !RegSetKeyValueA(HKEY_CURRENT_USER, keyPath, name, type, bytes.data(), static_cast<DWORD>(bytes.size()));
-}
 // The bytes 32-bit values are stored as.
 RegistryBytes littleEndian(const std::vector<std::int32_t>& values);

@@ -13,10 +13,20 @@ RECT menuPlace;
 DWORD menuShownAt;
 void CALLBACK endShownMenu(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu) && GetWindowRect(menu, &menuPlace)) {
-        menuShownAt = GetTickCount();
-        EndMenu();
-    }
+    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu) && GetWindowRect(menu, &menuPlace))
+        menuShownAt = GetTickCount(), EndMenu();
+}
+
+// Whether some application bar holds the top of the screen: the shell then offers a
+// newcomer the place below it.
+bool barHeld()
+{
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    APPBARDATA bar{sizeof bar, probe, 0, ABE_TOP, {0, 0, 1024, 20}};
+    EXPECT_TRUE(SHAppBarMessage(ABM_NEW, &bar) && SHAppBarMessage(ABM_QUERYPOS, &bar));
+    SHAppBarMessage(ABM_REMOVE, &bar);
+    DestroyWindow(probe);
+    return bar.rc.top > 0;
 }
 
 } // namespace
@@ -29,6 +39,13 @@ void VistrelTest::SetUp()
     shellNotifyIcon = Shell_NotifyIconA;
 }
 
+void VistrelTest::TearDown()
+{
+    destroy();
+    tearDownProgramState();
+    EXPECT_FALSE(barHeld()) << "a bar was left behind";
+}
+
 HWND VistrelTest::start(int showCommand)
 {
     // As WinMain does it: each start is a process's start.
@@ -37,14 +54,6 @@ HWND VistrelTest::start(int showCommand)
     window_ = made ? waitForWindow(GetCurrentProcessId(), L"VISTREL", L"", 0s, true) : nullptr;
     pumpMessages();
     return window_;
-}
-
-void VistrelTest::destroy()
-{
-    if (IsWindow(window_))
-        DestroyWindow(window_);
-    window_ = nullptr;
-    pumpMessages();
 }
 
 void VistrelTest::pumpMessages()
@@ -84,5 +93,5 @@ std::string VistrelTest::state() const
          << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
          << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel << " at ";
     rectangle(s.WindowPosition);
-    return text.str();
+    return text.str() + (barHeld() ? " held" : "");
 }

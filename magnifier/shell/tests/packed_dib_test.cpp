@@ -2,11 +2,11 @@
 // colour tables of 2, 16 and 256 entries, and a deep bitmap packed at 24 bits. The
 // header the platform completes, and every pixel's colour read back past the table.
 #include "clipboard_probe.h"
+#include "handles.h"
 #include "packed_dib.h"
+#include "window_probe.h"
 
 #include <gtest/gtest.h>
-
-namespace {
 
 TEST(PackedDib, EachDepthConvertsWithItsTableAndEveryPixel)
 {
@@ -20,19 +20,12 @@ TEST(PackedDib, EachDepthConvertsWithItsTableAndEveryPixel)
         for (int i = 0; i < 256; ++i)
             info->bmiColors[i] = {BYTE(255 - i), BYTE(i * 91 + 13), BYTE(i * 37)};
         BYTE* pixels = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+        const OwnedBitmap bitmap(
+            CreateDIBSection(nullptr, info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0));
         for (int i = 0; i < (width * bits + 31) / 32 * 4 * height; ++i)
             pixels[i] = static_cast<BYTE>(i * 7 + i / 13);
-        std::vector<DWORD> colours(width * height);
-        BITMAPINFO wanted{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
-        HDC screen = GetDC(nullptr);
-        GetDIBits(screen, bitmap, 0, height, colours.data(), &wanted, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
-        for (DWORD& colour : colours)
-            colour &= 0xFFFFFF;
 
-        HGLOBAL block = bitmapToPackedDib(bitmap, BI_RGB, 0, nullptr);
-        DeleteObject(bitmap);
+        HGLOBAL block = bitmapToPackedDib(bitmap.get(), BI_RGB, 0, nullptr);
         ASSERT_NE(block, nullptr);
         EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u) << "handed over unlocked";
         const DibPicture picture = readPackedDib(block);
@@ -40,9 +33,10 @@ TEST(PackedDib, EachDepthConvertsWithItsTableAndEveryPixel)
         const BITMAPINFOHEADER& h = picture.header;
         EXPECT_TRUE(h.biSize == 40 && h.biWidth == width && h.biHeight == height && h.biPlanes == 1) << bits;
         EXPECT_TRUE(h.biBitCount == std::min(bits, 24) && h.biCompression == BI_RGB) << bits;
-        EXPECT_TRUE(picture.pixels == colours) << bits;
+        // The colours the bitmap shows, as the platform reads them out.
+        const MemoryDC memory(nullptr);
+        const SelectedObject keep(memory, bitmap.get());
+        EXPECT_TRUE(picture.pixels == pixelsOf({0, 0, width, height}, memory)) << bits;
     }
     EXPECT_EQ(bitmapToPackedDib(nullptr, BI_RGB, 0, nullptr), nullptr);
 }
-
-} // namespace

@@ -4,8 +4,6 @@
 // (no key) shows in the main window's start-up; what Exit saves, end to end.
 #include "vistrel_fixture.h"
 
-namespace {
-
 TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
 {
     // ZoomLevel, CursorType, AllwaysOnTop and WindowPosition after loading.
@@ -32,5 +30,3 @@ TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
                      Value{"WindowPosition", littleEndian({5000, 5000, 5100, 5100})}),
               (Fields{2, 1, 1, 0, 0, 100, 100}));
 }
-
-} // namespace

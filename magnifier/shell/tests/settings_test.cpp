@@ -7,8 +7,6 @@
 
 #include <climits>
 
-namespace {
-
 TEST(Settings, ValuesTheProgramCannotUseBecomeDefaults)
 {
     // CursorType, ZoomLevel and WindowPosition after the repair, on a 1024 x 768 work
@@ -53,5 +51,3 @@ TEST(WindowPlacement, AFloatingWindowKeepsAPartToGrabOnTheWorkAreaAtMostItsSize)
     for (const Case& c : cases)
         EXPECT_EQ(reachablePlacement(c.window, c.workArea), c.placed) << "case " << &c - cases;
 }
-
-} // namespace

@@ -1,11 +1,10 @@
 // Docking as a toolbar and leaving it, shown and hidden: the window's rectangle, the
-// menu marks, and whether the shell holds a bar at the top of the screen.
+// menu marks, and whether the shell holds a bar at the top of the screen (which the
+// fixture checks as the window's state, and again at each test's end).
 #include "vistrel_fixture.h"
 
 #include "single_instance.h"
 #include "tray_icon.h"
-
-namespace {
 
 class ToolbarTest : public VistrelTest {
 protected:
@@ -15,24 +14,6 @@ protected:
         writeSettingsValue("AllwaysOnTop", littleEndian({0}));
         writeSettingsValue("WindowPosition", littleEndian({120, 80, 320, 230}));
     }
-    void TearDown() override
-    {
-        VistrelTest::TearDown();
-        EXPECT_FALSE(barHeld()) << "a bar was left behind";
-    }
-    // Whether some bar holds the top of the screen: the shell then offers a newcomer
-    // the place below it.
-    static bool barHeld()
-    {
-        HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-        APPBARDATA bar{sizeof bar, probe, 0, ABE_TOP, {0, 0, 1024, 20}};
-        EXPECT_TRUE(SHAppBarMessage(ABM_NEW, &bar) && SHAppBarMessage(ABM_QUERYPOS, &bar));
-        SHAppBarMessage(ABM_REMOVE, &bar);
-        DestroyWindow(probe);
-        return bar.rc.top > 0;
-    }
-    std::string now() const { return state() + (barHeld() ? " held" : ""); }
-    std::string afterCommand(UINT id) { return command(id), now(); }
 };
 
 // The bar: across the top of the 1024 x 768 screen, an eighth of its height. (The key
@@ -52,7 +33,7 @@ TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
     ASSERT_TRUE(SHAppBarMessage(ABM_NEW, &known));
     command(IDM_TOOLBAR_MODE);
     SHAppBarMessage(ABM_REMOVE, &known);
-    EXPECT_EQ(now(), "shown" + floating + "[&Hide] " + floatingSettings);
+    EXPECT_EQ(state(), "shown" + floating + "[&Hide] " + floatingSettings);
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + shownDocked);
     // Hidden and shown, it docks anew and still knows where it floated.
     command(IDM_SHOW_HIDE);
@@ -60,7 +41,7 @@ TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
     // A restarted shell knows no bars: the window registers its own again.
     SHAppBarMessage(ABM_REMOVE, &known);
     SendMessageA(window_, taskbarCreatedMessage(), 0, 0);
-    EXPECT_TRUE(barHeld());
+    EXPECT_EQ(state(), "shown" + shownDocked);
     EXPECT_EQ(afterCommand(IDM_TOOLBAR_MODE), "shown" + floating + "[&Hide] " + floatingSettings);
 }
 
@@ -80,7 +61,7 @@ TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
     // Ended docked, the next start docks again, and the floating place is kept.
     destroy();
     ASSERT_TRUE(start());
-    EXPECT_EQ(now(), "shown top" + shownDocked);
+    EXPECT_EQ(state(), "shown top" + shownDocked);
 }
 
 TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsBackOnIt)
@@ -89,7 +70,7 @@ TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsB
     command(IDM_TOOLBAR_MODE);
     MoveWindow(window_, 0, 0, 640, 60, FALSE); // the bar of a smaller screen
     SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
-    EXPECT_EQ(now(), "shown" + shownDocked);
+    EXPECT_EQ(state(), "shown" + shownDocked);
     command(IDM_TOOLBAR_MODE);
     MoveWindow(window_, 3000, 2000, 200, 150, FALSE); // on a monitor that has gone
     SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
@@ -114,7 +95,5 @@ TEST_F(ToolbarTest, AShowRequestDuringAHiddenStartDocksOnceWhenStartUpIsOver)
     writeSettingsValue("AppBarMode", littleEndian({1}));
     shellNotifyIcon = askToShowWhileAdding;
     ASSERT_TRUE(start(SW_HIDE));
-    EXPECT_EQ(now(), "shown top" + shownDocked);
+    EXPECT_EQ(state(), "shown top" + shownDocked);
 }
-
-} // namespace
