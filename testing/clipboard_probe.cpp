@@ -5,9 +5,7 @@ DibPicture readPackedDib(HGLOBAL block)
 {
     DibPicture picture;
     const auto* info = static_cast<const BITMAPINFO*>(GlobalLock(block));
-    if (info && GlobalSize(block) >= sizeof picture.header)
-        picture.header = info->bmiHeader;
-    const BITMAPINFOHEADER& h = picture.header;
+    const BITMAPINFOHEADER h = picture.header = info ? info->bmiHeader : BITMAPINFOHEADER{};
     const std::size_t tableBytes = (h.biClrUsed ? h.biClrUsed : h.biBitCount <= 8 ? 1u << h.biBitCount : 0) * 4,
                       rowBytes = (h.biWidth * h.biBitCount + 31) / 32 * 4;
     if (h.biSize == sizeof h && h.biWidth > 0 && h.biHeight > 0 &&

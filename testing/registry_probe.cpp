@@ -6,8 +6,7 @@
 RedirectedRegistry::RedirectedRegistry()
     : path_("Software\\ProgramTests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()))
 {
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) ||
-        RegOverridePredefKey(HKEY_CURRENT_USER, key_))
+    if (RegCreateKeyA(HKEY_CURRENT_USER, path_.c_str(), &key_) || RegOverridePredefKey(HKEY_CURRENT_USER, key_))
         throw std::runtime_error("cannot redirect HKEY_CURRENT_USER");
 }
 
@@ -22,10 +21,9 @@ RedirectedRegistry::~RedirectedRegistry()
 RegistryBytes readBinaryValue(const char* keyPath, const char* name)
 {
     RegistryBytes bytes(64);
-    DWORD size = static_cast<DWORD>(bytes.size());
-    if (RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_BINARY, nullptr, bytes.data(), &size))
-        return {};
-    bytes.resize(size);
+    DWORD size = 64;
+    const LSTATUS read = RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_BINARY, nullptr, bytes.data(), &size);
+    bytes.resize(read == ERROR_SUCCESS ? size : 0);
     return bytes;
 }
 

@@ -50,8 +50,7 @@ HWND VistrelTest::start(int showCommand)
 {
     // As WinMain does it: each start is a process's start.
     setUpProgramState(GetModuleHandleA(nullptr));
-    const bool made = createMainWindow(GetModuleHandleA(nullptr), showCommand);
-    window_ = made ? waitForWindow(GetCurrentProcessId(), L"VISTREL", L"", 0s, true) : nullptr;
+    window_ = createMainWindow(GetModuleHandleA(nullptr), showCommand) ? FindWindowA("VISTREL", nullptr) : nullptr;
     pumpMessages();
     return window_;
 }

@@ -99,7 +99,6 @@ TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
     EXPECT_TRUE(hit(280, 210) == HTCAPTION && hit(200, 210) == HTLEFT);
     program.settings.AppBarMode = 1;
     EXPECT_TRUE(hit(280, 210) == HTSYSMENU && hit(200, 210) == HTSYSMENU) << "docked, held in place";
-    program.settings.AppBarMode = 0;
     // The client area stays at least 20 pixels each way.
     RECT client{};
     GetClientRect(window_, &client);

@@ -33,8 +33,8 @@ TEST(ViewGeometry, PlacesTheSourceAroundTheCursorAndClampsAtEveryEdge)
         {1, 2943, 0, 200, 100, {2844, 0, 100, 50, 99, 0, 199, 1}, right},
     };
     for (const Case& c : cases) {
-        const ViewPlacement v = placeView(c.cursorX, c.cursorY, c.clientWidth, c.clientHeight, c.zoomLevel, c.monitor);
-        const std::array placement{v.sourceX, v.sourceY, v.sourceWidth, v.sourceHeight, v.offsetX, v.offsetY, v.markerX, v.markerY};
-        EXPECT_EQ(placement, c.placement) << "case " << &c - cases;
+        const auto [x, y, w, h, offsetX, offsetY, markerX, markerY] =
+            placeView(c.cursorX, c.cursorY, c.clientWidth, c.clientHeight, c.zoomLevel, c.monitor);
+        EXPECT_EQ((std::array{x, y, w, h, offsetX, offsetY, markerX, markerY}), c.placement) << "case " << &c - cases;
     }
 }

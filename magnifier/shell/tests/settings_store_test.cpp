@@ -7,26 +7,25 @@
 TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
 {
     // ZoomLevel, CursorType, AllwaysOnTop and WindowPosition after loading.
-    auto loaded = [](auto... values) {
-        (writeSettingsValue(values.first, values.second), ...);
+    auto loaded = [](std::initializer_list<std::pair<const char*, RegistryBytes>> values) {
+        for (const auto& [name, bytes] : values)
+            writeSettingsValue(name, bytes);
         loadSettings();
         const SettingsRecord& s = program.settings;
         const ScreenRectangle& r = s.WindowPosition;
         return std::array{s.ZoomLevel, s.CursorType, s.AllwaysOnTop, r.left, r.top, r.right, r.bottom};
     };
-    using Value = std::pair<const char*, RegistryBytes>;
     using Fields = std::array<std::int32_t, 7>;
     // The key's default value only: each of the eight takes the default of a missing value.
-    EXPECT_EQ(loaded(Value{nullptr, {0}}), (Fields{2, 1, 1, 0, 0, 100, 100}));
+    EXPECT_EQ(loaded({{nullptr, {0}}}), (Fields{2, 1, 1, 0, 0, 100, 100}));
     // Shorter than the field: only the leading bytes change; longer: the default.
     program.settings.WindowPosition = {1, 2, 300, 400};
     writeSettingsValue("ZoomLevel", littleEndian({1}), REG_DWORD);
-    EXPECT_EQ(loaded(Value{"WindowPosition", littleEndian({40, 50})}, Value{"CursorType", {4}},
-                     Value{"AllwaysOnTop", littleEndian({0, 0})}),
+    EXPECT_EQ(loaded({{"WindowPosition", littleEndian({40, 50})}, {"CursorType", {4}}, {"AllwaysOnTop", RegistryBytes(8)}}),
               (Fields{1, 4, 1, 40, 50, 300, 400}));
-    EXPECT_EQ(loaded(Value{"WindowPosition", littleEndian({40, 50, 300, 400, 0})}), (Fields{1, 4, 1, 0, 0, 100, 100}));
+    EXPECT_EQ(loaded({{"WindowPosition", littleEndian({40, 50, 300, 400, 0})}}), (Fields{1, 4, 1, 0, 0, 100, 100}));
     // Out of range, or wholly off every monitor (the screen has changed since).
-    EXPECT_EQ(loaded(Value{"ZoomLevel", littleEndian({40})}, Value{"CursorType", littleEndian({-3})},
-                     Value{"WindowPosition", littleEndian({5000, 5000, 5100, 5100})}),
+    EXPECT_EQ(loaded({{"ZoomLevel", littleEndian({40})}, {"CursorType", littleEndian({-3})},
+                      {"WindowPosition", littleEndian({5000, 5000, 5100, 5100})}}),
               (Fields{2, 1, 1, 0, 0, 100, 100}));
 }
