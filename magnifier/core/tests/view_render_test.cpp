@@ -57,7 +57,6 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
 {
     for (int zoomLevel : {1, 2}) {
         SCOPED_TRACE(zoomLevel == 1 ? "2X" : "4X");
-        const int zoom = 1 << zoomLevel;
         const ViewPlacement view = placeView(cursor.x, cursor.y, width, height, zoomLevel, {0, 0, 1024, 768});
         // Every screen pixel of the source repeated z x z times.
         const Pixels source =
@@ -65,7 +64,7 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
         Pixels expected(width * height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                expected[y * width + x] = source[(y / zoom) * view.sourceWidth + x / zoom];
+                expected[y * width + x] = source[(y >> zoomLevel) * view.sourceWidth + (x >> zoomLevel)];
         EXPECT_TRUE(snapshot(zoomLevel, 0) == expected);
         // Each indicator drawn over that at its own size: the arrow with its tip on the
         // marker, the 32 x 32 images (drawn, inverting pixels and all, from the icons
