@@ -1,23 +1,20 @@
-// Decodes packed DIBs with StretchDIBits into a 32-bit section.
+// Decodes packed DIBs with the platform's CreateDIBitmap and GetDIBits.
 #include "clipboard_probe.h"
 
 DibPicture readPackedDib(HGLOBAL block)
 {
     DibPicture picture;
-    const auto* bytes = static_cast<const BYTE*>(GlobalLock(block));
-    if (!bytes || GlobalSize(block) < sizeof picture.header)
-        return GlobalUnlock(block), picture;
-    const BITMAPINFOHEADER& h = picture.header = *reinterpret_cast<const BITMAPINFOHEADER*>(bytes);
-    picture.tableBytes = (h.biClrUsed ? h.biClrUsed : h.biBitCount <= 8 ? 1u << h.biBitCount : 0) * sizeof(RGBQUAD);
-    const std::size_t rowBytes = (h.biWidth * h.biBitCount + 31) / 32 * 4;
+    const auto* info = static_cast<const BITMAPINFO*>(GlobalLock(block));
+    const BITMAPINFOHEADER h = picture.header = info ? info->bmiHeader : BITMAPINFOHEADER{};
+    const std::size_t tableBytes = (h.biClrUsed ? h.biClrUsed : h.biBitCount <= 8 ? 1u << h.biBitCount : 0) * 4,
+                      rowBytes = (h.biWidth * h.biBitCount + 31) / 32 * 4;
     if (h.biSize == sizeof h && h.biWidth > 0 && h.biHeight > 0 &&
-        h.biSize + picture.tableBytes + rowBytes * h.biHeight <= GlobalSize(block)) {
+        h.biSize + tableBytes + rowBytes * h.biHeight <= GlobalSize(block)) {
         picture.pixels.resize(h.biWidth * h.biHeight);
-        BITMAPINFO target{{sizeof(BITMAPINFOHEADER), h.biWidth, -h.biHeight, 1, 32, BI_RGB}};
+        BITMAPINFO target{{sizeof h, h.biWidth, -h.biHeight, 1, 32, BI_RGB}};
         HDC screen = GetDC(nullptr);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, h.biWidth, h.biHeight);
-        SetDIBits(screen, bitmap, 0, h.biHeight, bytes + h.biSize + picture.tableBytes,
-                  reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS);
+        HBITMAP bitmap = CreateDIBitmap(screen, &h, CBM_INIT, reinterpret_cast<const BYTE*>(info) + h.biSize + tableBytes,
+                                        info, DIB_RGB_COLORS);
         GetDIBits(screen, bitmap, 0, h.biHeight, picture.pixels.data(), &target, DIB_RGB_COLORS);
         DeleteObject(bitmap);
         ReleaseDC(nullptr, screen);

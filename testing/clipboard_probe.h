@@ -7,10 +7,10 @@
 
 struct DibPicture {
     BITMAPINFOHEADER header{};
-    std::size_t tableBytes = 0; // colour-table bytes after the header
-    std::vector<DWORD> pixels;  // 0x00RRGGBB, rows top first; empty when unreadable
+    std::vector<DWORD> pixels; // 0x00RRGGBB, rows top first; empty when unreadable
 };
 
+// Reads the pixels after the header and its colour table, if the block holds them all.
 DibPicture readPackedDib(HGLOBAL block);
 // The CF_DIB on the clipboard (an empty picture when there is none); emptied after.
 DibPicture takeClipboardDib();

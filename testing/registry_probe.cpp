@@ -6,8 +6,7 @@
 RedirectedRegistry::RedirectedRegistry()
     : path_("Software\\ProgramTests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()))
 {
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr) ||
-        RegOverridePredefKey(HKEY_CURRENT_USER, key_))
+    if (RegCreateKeyA(HKEY_CURRENT_USER, path_.c_str(), &key_) || RegOverridePredefKey(HKEY_CURRENT_USER, key_))
         throw std::runtime_error("cannot redirect HKEY_CURRENT_USER");
 }
 
@@ -19,31 +18,19 @@ RedirectedRegistry::~RedirectedRegistry()
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\ProgramTests"); // fails while another test's key is there
 }
 
-RegistryBytes readRegistryValue(const char* keyPath, const char* name, DWORD* type)
+RegistryBytes readBinaryValue(const char* keyPath, const char* name)
 {
     RegistryBytes bytes(64);
-    DWORD size = static_cast<DWORD>(bytes.size());
-    if (RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_ANY, type, bytes.data(), &size))
-        return {};
-    bytes.resize(size);
+    DWORD size = 64;
+    const LSTATUS read = RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_BINARY, nullptr, bytes.data(), &size);
+    bytes.resize(read == ERROR_SUCCESS ? size : 0);
     return bytes;
 }
 
-bool writeRegistryValue(const char* keyPath, const char* name, const RegistryBytes& bytes, DWORD type)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
-        return false;
-    const bool written = !name || !RegSetValueExA(key, name, 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
-    RegCloseKey(key);
-    return written;
-}
-
-RegistryBytes littleEndian(std::initializer_list<std::int32_t> values)
+RegistryBytes littleEndian(const std::vector<std::int32_t>& values)
 {
     RegistryBytes bytes;
     for (std::uint32_t v : values)
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<std::uint8_t>(v >> shift));
+        bytes.insert(bytes.end(), {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
     return bytes;
 }

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,10 +20,8 @@ private:
 };
 
 using RegistryBytes = std::vector<std::uint8_t>;
-// A value of HKEY_CURRENT_USER\keyPath; empty when it or the key is missing.
-RegistryBytes readRegistryValue(const char* keyPath, const char* name, DWORD* type = nullptr);
-// Creates the key when missing; a null name writes no value.
-bool writeRegistryValue(const char* keyPath, const char* name, const RegistryBytes& bytes, DWORD type = REG_BINARY);
-
+// A REG_BINARY value of HKEY_CURRENT_USER\keyPath; empty when the key, the value or
+// that type is missing.
+RegistryBytes readBinaryValue(const char* keyPath, const char* name);
 // The bytes 32-bit values are stored as.
-RegistryBytes littleEndian(std::initializer_list<std::int32_t> values);
+RegistryBytes littleEndian(const std::vector<std::int32_t>& values);

@@ -1,38 +1,26 @@
-// The real Vistrel.exe, started and ended the way a user would: its settings after
-// Exit, second starts that hand over to the running instance, and the copy hotkey
-// pressed in another program.
+// The real Vistrel.exe, started and ended the way a user would: the copy hotkey
+// pressed in another program, its settings after Exit, and second starts that hand
+// over to the running instance.
 #include "clipboard_probe.h"
-#include "identifiers.h"
-#include "registry_probe.h"
-#include "window_probe.h"
+#include "vistrel_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-namespace {
+#include <algorithm>
 
 constexpr const char* settingsKey = "Software\\Quorix Inc.\\Vistrel";
 
-std::unique_ptr<ChildProcess> startVistrel(int showCommand = SW_SHOWNORMAL)
-{
-    return std::make_unique<ChildProcess>("VISTREL_EXE", L"", std::filesystem::path(), showCommand);
-}
-
-// The window of a started Vistrel once it waits for input, or null. (Its start-up may
-// still be waiting on the shell: requests sent now are carried out once it is over.)
-HWND readyWindow(ChildProcess& vistrel)
-{
-    HWND window = waitForWindow(vistrel.id(), L"VISTREL", L"", 20s, true);
-    return window && vistrel.waitUntilIdle() ? window : nullptr;
-}
-
-std::string rectangle(HWND window)
-{
-    const RECT r = windowRect(window);
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
+// A started Vistrel, ended when it goes if it is still running.
+struct Vistrel : ChildProcess {
+    explicit Vistrel(int showCommand = SW_SHOWNORMAL) : ChildProcess("VISTREL_EXE", L"", {}, showCommand) {}
+    // Its window once it waits for input, or null. (Its start-up may still be waiting
+    // on the shell: requests sent now are carried out once it is over.)
+    HWND ready()
+    {
+        HWND window = waitForWindow(id(), L"VISTREL", L"", 20s, true);
+        return window && waitUntilIdle() ? window : nullptr;
+    }
+    // Exit chosen in its menu: its exit code.
+    DWORD exit(HWND window) { return PostMessageA(window, WM_COMMAND, IDM_EXIT, 0), waitForExit(); }
+};
 
 // Each test starts from no settings at all and removes those its programs saved. It
 // refuses a Wine prefix that holds somebody's Vistrel settings: run it in a throwaway
@@ -53,88 +41,65 @@ protected:
     }
 };
 
-TEST_F(VistrelE2eTest, ExitSavesTheEightValuesAndTheNextStartUsesThem)
+TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewAndExitSavesTheEightValuesForTheNextStart)
 {
-    auto vistrel = startVistrel();
-    HWND window = readyWindow(*vistrel);
+    Vistrel vistrel;
+    HWND window = vistrel.ready();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsWindowVisible(window));
-    // The user moves and sizes the window, picks 4X and Update Always, then Exit.
+    // The user moves and sizes the window, picks 4X, Update Always and the hotkeys.
     SetWindowPos(window, nullptr, 210, 160, 300, 150, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (UINT command : {IDM_ZOOM_4X, IDM_UPDATE_ALWAYS, IDM_EXIT})
+    for (UINT command : {IDM_ZOOM_4X, IDM_UPDATE_ALWAYS, IDM_HOTKEYS})
         PostMessageA(window, WM_COMMAND, command, 0);
-    ASSERT_EQ(vistrel->waitForExit(), 0u);
-    for (auto [name, value] : {std::pair{"AppBarMode", 0}, {"HighSampleRate", 0}, {"UpdateAlways", 1},
-                               {"AllwaysOnTop", 1}, {"CursorType", 2}, {"ZoomLevel", 2}, {"HotKeys", 0}}) {
-        DWORD type = 0;
-        EXPECT_EQ(readRegistryValue(settingsKey, name, &type), littleEndian({value})) << name;
-        EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY)) << name;
-    }
-    EXPECT_EQ(readRegistryValue(settingsKey, "WindowPosition"), littleEndian({210, 160, 510, 310}));
+    ASSERT_TRUE(pollUntil(10s, [] { return hotKeyIsTaken(VK_F11); }));
+    // Alt+F11 pressed in this program copies the view. (This process stays alive while
+    // reading: the clipboard outlives its owner only as long as some Wine program runs.)
+    RECT client{};
+    GetClientRect(window, &client);
+    takeClipboardDib();
+    pressAltWith(VK_F11);
+    ASSERT_TRUE(pollUntil(10s, [] { return IsClipboardFormatAvailable(CF_DIB) != 0; }));
+    const DibPicture picture = takeClipboardDib();
+    EXPECT_TRUE(picture.header.biWidth == client.right &&
+                picture.pixels.size() == static_cast<std::size_t>(client.right) * client.bottom);
 
-    // The next start finds the window where it was left; a start while that one is
-    // still ending (its window gone, its process not yet) runs once it has ended.
-    auto again = startVistrel();
-    ASSERT_NE(window = readyWindow(*again), nullptr);
-    EXPECT_EQ(rectangle(window), "210,160,510,310");
-    SendMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-    auto third = startVistrel();
-    EXPECT_EQ(again->waitForExit(), 0u);
-    ASSERT_NE(window = readyWindow(*third), nullptr);
-    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_EQ(third->waitForExit(), 0u);
+    // Exit saves every value as REG_BINARY.
+    ASSERT_EQ(vistrel.exit(window), 0u);
+    for (const auto& [name, values] : {std::pair<const char*, std::vector<std::int32_t>>{"AppBarMode", {0}},
+                                       {"HighSampleRate", {0}}, {"UpdateAlways", {1}}, {"AllwaysOnTop", {1}},
+                                       {"CursorType", {2}}, {"ZoomLevel", {2}}, {"HotKeys", {1}},
+                                       {"WindowPosition", {210, 160, 510, 310}}})
+        EXPECT_EQ(readBinaryValue(settingsKey, name), littleEndian(values)) << name;
+
+    // The next start finds the window where it was left.
+    Vistrel again;
+    ASSERT_NE(window = again.ready(), nullptr);
+    const RECT r = windowRect(window);
+    EXPECT_TRUE(r.left == 210 && r.top == 160 && r.right == 510 && r.bottom == 310);
+    EXPECT_EQ(again.exit(window), 0u);
 }
 
 TEST_F(VistrelE2eTest, SecondStartsShowTheHiddenFirstAndEnd)
 {
     // Started the way a shortcut set to "minimised" does: hidden, in the tray only.
-    auto first = startVistrel(SW_SHOWMINNOACTIVE);
-    HWND window = readyWindow(*first);
+    Vistrel first(SW_SHOWMINNOACTIVE);
+    HWND window = first.ready();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(startVistrel()->waitForExit(), 0u);
+    EXPECT_EQ(Vistrel().waitForExit(), 0u);
     EXPECT_TRUE(pollUntil(10s, [&] { return IsWindowVisible(window) != 0; }));
     // A start while it is shown changes nothing but the foreground.
-    EXPECT_EQ(startVistrel()->waitForExit(), 0u);
+    EXPECT_EQ(Vistrel().waitForExit(), 0u);
     EXPECT_TRUE(IsWindowVisible(window) && children(nullptr, L"VISTREL").size() == 1);
-    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_EQ(first->waitForExit(), 0u);
+    EXPECT_EQ(first.exit(window), 0u);
 
-    // Starts at the same moment leave one instance; the others hand over and end.
-    std::unique_ptr<ChildProcess> starts[] = {startVistrel(), startVistrel(), startVistrel()};
-    ASSERT_TRUE(pollUntil(20s, [] { return !children(nullptr, L"VISTREL").empty(); }));
+    // Starts at the same moment leave one instance: two hand over and end.
+    Vistrel starts[3];
+    EXPECT_TRUE(pollUntil(20s, [&] {
+        return std::ranges::count_if(starts, [](Vistrel& start) { return start.waitForExit(0ms) == 0; }) == 2;
+    }));
     const auto windows = children(nullptr, L"VISTREL");
     ASSERT_EQ(windows.size(), 1u);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(windows[0], &owner);
-    for (auto& start : starts)
-        EXPECT_TRUE(start->id() == owner || start->waitForExit() == 0u);
-    EXPECT_EQ(children(nullptr, L"VISTREL").size(), 1u);
-    PostMessageA(windows[0], WM_COMMAND, IDM_EXIT, 0);
-    for (auto& start : starts)
-        EXPECT_EQ(start->waitForExit(), 0u);
+    for (Vistrel& start : starts)
+        EXPECT_EQ(start.exit(windows[0]), 0u);
 }
-
-TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheView)
-{
-    auto vistrel = startVistrel();
-    HWND window = readyWindow(*vistrel);
-    ASSERT_NE(window, nullptr);
-    SetWindowPos(window, nullptr, 300, 200, 173, 91, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(window, WM_COMMAND, IDM_HOTKEYS, 0);
-    ASSERT_TRUE(pollUntil(10s, [] { return !RegisterHotKey(nullptr, 1, MOD_ALT, VK_F11) || !UnregisterHotKey(nullptr, 1); }));
-    RECT client{};
-    GetClientRect(window, &client);
-    takeClipboardDib();
-    pressAltWith(VK_F11);
-    // This process stays alive while reading: the clipboard outlives its owner only
-    // as long as some Wine program runs.
-    ASSERT_TRUE(pollUntil(10s, [] { return IsClipboardFormatAvailable(CF_DIB) != 0; }));
-    const DibPicture picture = takeClipboardDib();
-    EXPECT_TRUE(picture.header.biWidth == client.right && picture.header.biHeight == client.bottom);
-    EXPECT_EQ(picture.pixels.size(), static_cast<std::size_t>(client.right) * client.bottom);
-    PostMessageA(window, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_EQ(vistrel->waitForExit(), 0u);
-}
-
-} // namespace

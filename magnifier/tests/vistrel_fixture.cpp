@@ -2,63 +2,95 @@
 #include "vistrel_fixture.h"
 
 #include "start_up.h"
+#include "tray_icon.h"
 
 #include <sstream>
+
+namespace {
+
+// Where the popup menu showed and when: noted by the timer that ends it.
+RECT menuPlace;
+DWORD menuShownAt;
+void CALLBACK endShownMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (HWND menu = FindWindowA("#32768", nullptr); menu && IsWindowVisible(menu) && GetWindowRect(menu, &menuPlace))
+        menuShownAt = GetTickCount(), EndMenu();
+}
+
+// Whether some application bar holds the top of the screen: the shell then offers a
+// newcomer the place below it.
+bool barHeld()
+{
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    APPBARDATA bar{sizeof bar, probe, 0, ABE_TOP, {0, 0, 1024, 20}};
+    EXPECT_TRUE(SHAppBarMessage(ABM_NEW, &bar) && SHAppBarMessage(ABM_QUERYPOS, &bar));
+    SHAppBarMessage(ABM_REMOVE, &bar);
+    DestroyWindow(probe);
+    return bar.rc.top > 0;
+}
+
+} // namespace
 
 void VistrelTest::SetUp()
 {
     static const bool registered = registerMainWindowClass(GetModuleHandleA(nullptr));
     ASSERT_TRUE(registered);
     setUpProgramState(GetModuleHandleA(nullptr));
+    shellNotifyIcon = Shell_NotifyIconA;
+}
+
+void VistrelTest::TearDown()
+{
+    destroy();
+    tearDownProgramState();
+    EXPECT_FALSE(barHeld()) << "a bar was left behind";
 }
 
 HWND VistrelTest::start(int showCommand)
 {
     // As WinMain does it: each start is a process's start.
     setUpProgramState(GetModuleHandleA(nullptr));
-    if (!createMainWindow(GetModuleHandleA(nullptr), showCommand))
-        return nullptr;
-    window_ = waitForWindow(GetCurrentProcessId(), L"VISTREL", L"", 0s, true);
+    window_ = createMainWindow(GetModuleHandleA(nullptr), showCommand) ? FindWindowA("VISTREL", nullptr) : nullptr;
     pumpMessages();
     return window_;
 }
 
-void VistrelTest::destroy()
-{
-    if (window_ && IsWindow(window_))
-        DestroyWindow(window_);
-    window_ = nullptr;
-    pumpMessages();
-}
-
 void VistrelTest::pumpMessages()
 {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
         if (message.message != WM_QUIT && message.message != WM_TIMER)
             DispatchMessageA(&message);
 }
 
+int VistrelTest::popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place)
+{
+    menuShownAt = 0;
+    const DWORD sentAt = GetTickCount();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, endShownMenu);
+    EXPECT_EQ(SendMessageA(window_, message, wParam, lParam), 0);
+    KillTimer(nullptr, timer);
+    if (place)
+        *place = menuPlace;
+    return menuShownAt ? static_cast<int>(menuShownAt - sentAt) : -1;
+}
+
 std::string VistrelTest::state() const
 {
-    const RECT r = windowRect(window_);
     std::ostringstream text;
-    text << (IsWindowVisible(window_) ? "shown" : "hidden")
-         << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? " top " : " ") << r.left << ',' << r.top << ','
-         << r.right << ',' << r.bottom;
-    HMENU mainMenu = program.mainMenu.get();
+    auto rectangle = [&](auto r) { text << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom; };
+    text << (IsWindowVisible(window_) ? "shown " : "hidden ")
+         << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? "top " : "");
+    rectangle(windowRect(window_));
     for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
-        const UINT item = GetMenuState(mainMenu, id, MF_BYCOMMAND);
         char name[64] = {};
-        if (item != static_cast<UINT>(-1) && (item & MF_CHECKED || id == IDM_SHOW_HIDE) &&
-            GetMenuStringA(mainMenu, id, name, sizeof name, MF_BYCOMMAND))
+        if ((GetMenuState(program.mainMenu.get(), id, MF_BYCOMMAND) & MF_CHECKED || id == IDM_SHOW_HIDE) &&
+            GetMenuStringA(program.mainMenu.get(), id, name, sizeof name, MF_BYCOMMAND))
             text << " [" << name << ']';
     }
-    text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "");
     const SettingsRecord& s = program.settings;
-    const ScreenRectangle& p = s.WindowPosition;
-    text << " | bar " << s.AppBarMode << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always "
-         << s.UpdateAlways << " fast " << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel
-         << " at " << p.left << ',' << p.top << ',' << p.right << ',' << p.bottom;
-    return text.str();
+    text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "") << " | bar " << s.AppBarMode
+         << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
+         << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel << " at ";
+    rectangle(s.WindowPosition);
+    return text.str() + (barHeld() ? " held" : "");
 }

