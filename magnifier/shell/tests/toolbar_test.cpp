@@ -64,7 +64,7 @@ TEST_F(ToolbarTest, DockingAHiddenWindowWaitsForItToShow)
     EXPECT_EQ(state(), "shown top" + shownDocked);
 }
 
-TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsBackOnIt)
+TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsBackOnItAtItsSize)
 {
     ASSERT_TRUE(start());
     command(IDM_TOOLBAR_MODE);
@@ -74,7 +74,12 @@ TEST_F(ToolbarTest, AfterADisplayChangeTheBarSpansTheScreenAndAFloatingWindowIsB
     command(IDM_TOOLBAR_MODE);
     MoveWindow(window_, 3000, 2000, 200, 150, FALSE); // on a monitor that has gone
     SendMessageA(window_, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768));
-    EXPECT_EQ(state(), "shown 824,618,1024,768 [&4X Zoom] [&Arrow] [&Hide] " + floatingSettings);
+    const std::string floatingThere = "shown 824,618,1024,768 [&4X Zoom] [&Arrow] [&Hide] " + floatingSettings;
+    EXPECT_EQ(state(), floatingThere);
+    // A change of DPI leaves the window its size in pixels.
+    RECT suggested{1236, 927, 1536, 1152};
+    SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(state(), floatingThere);
 }
 
 // A second start's request to show, answered inside start-up's wait on the shell.
