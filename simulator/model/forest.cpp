@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -51,10 +52,10 @@ std::optional<Forest> newForest(std::int32_t xsize, std::int32_t ysize)
     const std::uint64_t count = storedCellCount(xsize, ysize);
     if (count > maxForestCells)
         return std::nullopt;
-    Forest forest{xsize, ysize, std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[count]), 0};
-    if (!forest.grid)
+    std::unique_ptr<std::uint8_t[]> grid(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(count)]);
+    if (!grid)
         return std::nullopt;
-    return forest;
+    return Forest{xsize, ysize, std::move(grid), 0};
 }
 
 std::span<std::uint8_t> Forest::cells() const

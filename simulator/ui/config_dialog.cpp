@@ -21,12 +21,12 @@ constexpr int resultHelp = 5;
 
 } // namespace
 
-bool showConfigDialog()
+bool showConfigDialog(GeneratorDraws& draws)
 {
     Tf_config dialog;
     switch (dialog.showModal()) {
     case resultOk:
-        validateAndRun(dialog.text(L"ed_xsize"), dialog.text(L"ed_ysize"), dialog.text(L"ed_gestosc"),
+        validateAndRun(draws, dialog.text(L"ed_xsize"), dialog.text(L"ed_ysize"), dialog.text(L"ed_gestosc"),
                        dialog.text(L"ed_nprob"), dialog.checked(L"ch_silence"), dialog.text(L"ed_fn"));
         return true;
     case resultHelp:

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "config_dialog.h"
 #include "help_text.h"
+#include "planting.h"
 #include "text_readers.h"
 #include "validate_and_run.h"
 
@@ -13,10 +14,10 @@
 
 namespace {
 
-void runCommandLine(wchar_t** argv)
+void runCommandLine(GeneratorDraws& draws, wchar_t** argv)
 {
     bool silent = readIntegerText(argv[5]) != 0;
-    if (!validateAndRun(argv[1], argv[2], argv[3], argv[4], silent, argv[6]))
+    if (!validateAndRun(draws, argv[1], argv[2], argv[3], argv[4], silent, argv[6]))
         showNotice(helpText());
 }
 
@@ -41,10 +42,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     try {
         initApplication();
+        // One trial clock and generator for the process: runs started from the dialog
+        // within one second let the generator run on, as the trials of one run do.
+        GeneratorDraws draws;
         if (__argc >= 7) {
-            runCommandLine(__wargv);
+            runCommandLine(draws, __wargv);
         } else {
-            while (showConfigDialog()) {
+            while (showConfigDialog(draws)) {
             }
         }
     } catch (const UiError& error) {

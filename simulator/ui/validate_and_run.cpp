@@ -30,18 +30,11 @@ class Windows final : public FrontEnd {
     void showResultsWindow() override { ::showResultsWindow(); }
 };
 
-// One clock and generator for the whole process: runs started from the dialog within
-// one second let the generator run on, as the trials of one run do.
-GeneratorDraws& processDraws()
-{
-    static GeneratorDraws draws;
-    return draws;
-}
-
 } // namespace
 
-bool validateAndRun(std::wstring_view xsizeText, std::wstring_view ysizeText, std::wstring_view densityText,
-                    std::wstring_view trialsText, bool silent, const std::filesystem::path& fileName)
+bool validateAndRun(GeneratorDraws& draws, std::wstring_view xsizeText, std::wstring_view ysizeText,
+                    std::wstring_view densityText, std::wstring_view trialsText, bool silent,
+                    const std::filesystem::path& fileName)
 {
     CheckedRun checked = checkRunTexts(xsizeText, ysizeText, densityText, trialsText, silent, fileName);
     if (!checked.rejection.empty()) {
@@ -51,7 +44,7 @@ bool validateAndRun(std::wstring_view xsizeText, std::wstring_view ysizeText, st
 
     const RunParameters& p = checked.parameters;
     Windows windows;
-    RunReport report = runExperiment(p, processDraws(), &windows);
+    RunReport report = runExperiment(p, draws, &windows);
     if (!p.silent)
         discardPendingInput();
     for (const std::wstring& notice : runNotices(report, p.xsize, p.ysize, p.trials, p.fileName.wstring()))
