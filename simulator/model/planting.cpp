@@ -13,21 +13,21 @@
 
 namespace {
 
+constexpr std::size_t outputs = randomMax + 1;
+
 // The unit and its product with the size rounded to 64 bits, then truncated; the
 // output 32767 gives the size itself, which stands for the last cell.
-void fillFor(CoordinateTable& table, std::int32_t size)
+void fillFor(std::uint16_t* table, std::int32_t& filledFor, std::int32_t size)
 {
-    if (table.size == size)
+    if (filledFor == size)
         return;
-    table.coordinates.resize(randomMax + 1);
     const auto extendedSize = static_cast<long double>(size);
     for (int output = 0; output <= randomMax; ++output) {
         long double unit = extendedProduct(static_cast<long double>(output), randomUnitScale);
         std::int64_t coordinate = truncateExtended(extendedProduct(unit, extendedSize));
-        table.coordinates[static_cast<std::size_t>(output)] =
-            static_cast<std::uint16_t>(coordinate == size ? size - 1 : coordinate);
+        table[output] = static_cast<std::uint16_t>(coordinate == size ? size - 1 : coordinate);
     }
-    table.size = size;
+    filledFor = size;
 }
 
 // Far enough ahead for the fetch of a cell from main memory to end before its turn.
@@ -39,13 +39,13 @@ template <bool Reported>
 std::uint32_t plantDraws(std::uint8_t* cells, std::int32_t ysize, std::uint32_t missing, std::uint32_t drawLimit,
                          Generator& generator, const CoordinateTables& tables, FrontEnd* view)
 {
-    const std::uint16_t* const columns = tables.columns.coordinates.data();
-    const std::uint16_t* const rows = tables.rows.coordinates.data();
+    // Rows after columns, reached from the same pointer.
+    const std::uint16_t* const coordinates = tables.coordinates.data();
     std::uint32_t state = generator.state();
     auto draw = [&] {
-        const std::int32_t x = columns[static_cast<std::size_t>(generatorOutput(nextGeneratorState(state)))];
+        const std::int32_t x = coordinates[static_cast<std::size_t>(generatorOutput(nextGeneratorState(state)))];
         state = generatorStateAfterTwo(state);
-        const std::int32_t y = rows[static_cast<std::size_t>(generatorOutput(state))];
+        const std::int32_t y = coordinates[outputs + static_cast<std::size_t>(generatorOutput(state))];
         const std::uint32_t cell = cellIndex(x, y, ysize);
         __builtin_prefetch(cells + cell, 1);
         return cell;
@@ -87,8 +87,9 @@ void plantDrawnTrees(Forest& forest, std::int64_t target, std::uint32_t drawLimi
 {
     if (forest.planted >= target)
         return;
-    fillFor(tables.columns, forest.xsize);
-    fillFor(tables.rows, forest.ysize);
+    tables.coordinates.resize(2 * outputs);
+    fillFor(tables.coordinates.data(), tables.xsize, forest.xsize);
+    fillFor(tables.coordinates.data() + outputs, tables.ysize, forest.ysize);
     const auto missing = static_cast<std::uint32_t>(target - forest.planted);
     std::uint8_t* const cells = forest.grid.get();
     const std::uint32_t left =

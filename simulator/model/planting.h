@@ -24,14 +24,13 @@ public:
 // draws the pairs come round again: a cell not drawn by then never will be.
 constexpr std::uint32_t distinctDraws = std::uint32_t{1} << 31;
 
-// The coordinate of each of the generator's outputs for one forest size, made
-// when the size changes.
-struct CoordinateTable {
-    std::int32_t size = 0; // 0: not filled yet
-    std::vector<std::uint16_t> coordinates;
-};
+// The coordinate of each of the generator's outputs for the forest's width, then
+// for its height, made when a size changes. One block, so that a draw reaches both
+// from one pointer: the 32-bit build has few registers to spare.
 struct CoordinateTables {
-    CoordinateTable columns, rows;
+    std::int32_t xsize = 0; // 0: not made yet
+    std::int32_t ysize = 0;
+    std::vector<std::uint16_t> coordinates;
 };
 
 // Ignaro's planting with at most `drawLimit` draws; the generator is left after the
