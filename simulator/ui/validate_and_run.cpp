@@ -15,7 +15,7 @@
 namespace {
 
 // A visible run's fire view and results window.
-class Windows final : public FrontEnd {
+class WindowsFrontEnd final : public FrontEnd {
     void openFireView(const Forest& forest) override { ::openFireView(forest); }
     void drawCell(std::int32_t x, std::int32_t y, CellState state) override { ::drawCell(x, y, state); }
     void closeFireView() override { ::closeFireView(); }
@@ -43,7 +43,7 @@ bool validateAndRun(GeneratorDraws& draws, std::wstring_view xsizeText, std::wst
     }
 
     const RunParameters& p = checked.parameters;
-    Windows windows;
+    WindowsFrontEnd windows;
     RunReport report = runExperiment(p, draws, &windows);
     if (!p.silent)
         discardPendingInput();
