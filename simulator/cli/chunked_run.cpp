@@ -40,10 +40,12 @@ RunReport runInChunks(const RunParameters& parameters, const std::vector<double>
             const auto start = std::chrono::steady_clock::now();
             const RunReport report =
                 runExperiment(p.xsize, p.ysize, density, trials, true, p.fileName, none, clock, treeDraws);
-            total.resultsNotSaved = total.resultsNotSaved || report.resultsNotSaved;
-            if (report.outOfMemory || report.plantingStalled) {
+            // Trials whose rows cannot be written are not worth running: the run ends.
+            if (report.outOfMemory || report.plantingStalled || report.resultsNotSaved) {
                 total.outOfMemory = report.outOfMemory;
                 total.plantingStalled = report.plantingStalled;
+                total.resultsNotSaved = report.resultsNotSaved;
+                total.resultsError = report.resultsError;
                 return total;
             }
             trial += trials;

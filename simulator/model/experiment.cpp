@@ -58,6 +58,7 @@ std::optional<TrialResult> runTrial()
 
 struct SeriesEnd {
     bool saved = true;    // every row reached the file
+    std::error_code error; // why not
     bool stalled = false; // a forest could not be planted: the run ends
 };
 
@@ -85,7 +86,8 @@ SeriesEnd runSeries(bool showResults)
         if (showResults)
             run.shownResults.push_back(*result);
     }
-    end.saved = file.isOpen() && file.close();
+    end.saved = file.close();
+    end.error = file.error();
     if (end.saved && showResults && !end.stalled) {
         frontEnd->openResultsWindow(p.xsize, p.ysize, p.trials);
         for (const TrialResult& result : run.shownResults)
@@ -127,11 +129,14 @@ RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, 
     if (single) {
         SeriesEnd end = runSeries(!silent);
         report.resultsNotSaved = !end.saved;
+        report.resultsError = end.error;
         report.plantingStalled = end.stalled;
     } else {
         for (run.parameters.density = -density; run.parameters.density < sweepEnd && !report.plantingStalled;
              run.parameters.density = nextSweepDensity(run.parameters.density)) {
             SeriesEnd end = runSeries(false);
+            if (!end.saved && !report.resultsNotSaved)
+                report.resultsError = end.error;
             report.resultsNotSaved = report.resultsNotSaved || !end.saved;
             report.plantingStalled = end.stalled;
         }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <system_error>
 
 // What the run could not do, for the front end to tell the user once.
 struct RunReport {
@@ -13,6 +14,7 @@ struct RunReport {
     bool tooManyTrials = false;    // no room to keep the rows for the results window: nothing was run
     bool plantingStalled = false;  // the draws could plant no more trees short of the target: the run ended there
     bool resultsNotSaved = false;  // some series' rows could not be written
+    std::error_code resultsError;  // the system's reason, for the first series whose rows were lost
 };
 
 struct FrontEnd;

@@ -38,6 +38,19 @@ TEST_F(ExperimentTest, SeriesAndSweepsAppendOneRowPerTrialAndSeries)
     }
 }
 
+TEST_F(ExperimentTest, ALastLineWithoutItsEndIsEndedBeforeTheRows)
+{
+    // What the file held: what it holds after a run of one row.
+    for (auto [before, after] : {std::pair{"", "0 2 1\r\n"},
+                                 {"0.45 100 0.5", "0.45 100 0.5\r\n0 2 1\r\n"}, // a row cut by a stop
+                                 {"0.45 100 0.5\r", "0.45 100 0.5\r\n0 2 1\r\n"},
+                                 {"notes\n", "notes\n0 2 1\r\n"}}) {
+        std::ofstream(rowsFile, std::ios::binary) << before;
+        runExperiment(5, 5, 0, 1, true, rowsFile, recordingFrontEnd, clock);
+        EXPECT_EQ(takeRows(), after);
+    }
+}
+
 TEST_F(ExperimentTest, VisibleRunsDrawTheFireAndShowTheSavedRowsOfSingleSeriesOnly)
 {
     runExperiment(7, 7, 1.0, 2, false, rowsFile, recordingFrontEnd, clock);
