@@ -1,0 +1,35 @@
+// The check asks the system what an append would meet. A device such as /dev/full
+// tells only when written to: the run itself stops at the first row it cannot write.
+#include "append_check.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+std::error_code lastError() { return {errno, std::generic_category()}; }
+} // namespace
+
+std::error_code appendCheck(const std::filesystem::path& file)
+{
+    if (file.empty())
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    struct stat info {};
+    if (stat(file.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return std::make_error_code(std::errc::is_a_directory);
+        // Opening a pipe with no reader yet would wait, or fail, for no fault of the file.
+        if (!S_ISREG(info.st_mode))
+            return faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0 ? std::error_code{} : lastError();
+        const int descriptor = open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+        if (descriptor < 0)
+            return lastError();
+        close(descriptor);
+        return {};
+    }
+    if (errno != ENOENT)
+        return lastError();
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    return faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0 ? std::error_code{} : lastError();
+}
