@@ -58,5 +58,12 @@ std::vector<std::string> argumentWarnings(std::span<const std::string> arguments
         if (!warning.empty())
             warnings.push_back(warning);
     }
+    // Ignaro.exe ignores them too, but here they are more often a mistyped option.
+    if (arguments.size() > 6) {
+        std::string extra;
+        for (const std::string& argument : arguments.subspan(6))
+            extra += (extra.empty() ? "\"" : " \"") + terminalText(argument) + "\"";
+        warnings.push_back("ignaro-cli: warning: arguments after the sixth are ignored: " + extra);
+    }
     return warnings;
 }

@@ -7,5 +7,5 @@
 #include <vector>
 
 // One line (without its end) per argument read short, in the arguments' order; the
-// sixth, the file name, is taken whole.
+// sixth, the file name, is taken whole, and any after it are left out.
 std::vector<std::string> argumentWarnings(std::span<const std::string> arguments);

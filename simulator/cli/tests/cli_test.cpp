@@ -65,13 +65,15 @@ TEST(IgnaroCli, ArgumentsReadShortAreTheWindowsProgramsReadingsWithAWarning)
               "ignaro-cli: warning: the x size \"4294967299\" is read as 3: whole numbers wrap around at 2^32\n"
               "ignaro-cli: warning: the density \"nan\" is read as 0: it does not start with a number\n"
               "ignaro-cli: warning: the silent flag \"2\" is neither 0 nor 1; it is taken as 1, as any number but 0 is\n"},
-             {{"3", "3", "1e", "2\t", "1x"}, {"3", "3", "1", "2", "1"},
+             {{"3", "3", "1e", "2\t", "1x", "7"}, {"3", "3", "1", "2", "1"},
               "ignaro-cli: warning: the density \"1e\" is read as 1: \"e\" after the number is ignored\n"
               "ignaro-cli: warning: the number of trials \"2\\t\" is read as 2: \"\\t\" after the number is ignored\n"
-              "ignaro-cli: warning: the silent flag \"1x\" is read as 1: \"x\" after the number is ignored\n"},
+              "ignaro-cli: warning: the silent flag \"1x\" is read as 1: \"x\" after the number is ignored\n"
+              "ignaro-cli: warning: arguments after the sixth are ignored: \"7\"\n"},
          }) {
         auto withFile = [](Args args) {
-            args.insert(args.end(), {f, "--seed", "9"});
+            args.insert(args.begin() + 5, f);
+            args.insert(args.end(), {"--seed", "9"});
             return args;
         };
         const Outcome asWritten = cli(withFile(written));
