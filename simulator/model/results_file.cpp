@@ -82,12 +82,23 @@ void ResultsFile::write(std::string_view bytes)
 {
     if (!isOpen() || error_)
         return;
-    // A regular file takes a short row whole; a short write means the disk is full.
+    // A regular file takes a short row whole; a short write means the disk is full,
+    // and the piece written is taken back so that the file keeps whole rows.
     const auto written = ::write(descriptor_, bytes.data(), static_cast<unsigned>(bytes.size()));
-    if (written < 0)
+    if (written < 0) {
         error_ = lastError();
-    else if (static_cast<std::size_t>(written) != bytes.size())
+    } else if (static_cast<std::size_t>(written) != bytes.size()) {
         error_ = std::make_error_code(std::errc::no_space_on_device);
+#ifdef _WIN32
+        const auto end = _lseeki64(descriptor_, 0, SEEK_END);
+        if (end >= written)
+            _chsize_s(descriptor_, end - written);
+#else
+        const auto end = lseek(descriptor_, 0, SEEK_END);
+        if (end >= written)
+            static_cast<void>(ftruncate(descriptor_, end - written));
+#endif
+    }
 }
 
 void ResultsFile::writeRow(double density, std::int32_t fireTime, double burntFraction)
