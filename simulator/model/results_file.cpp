@@ -50,6 +50,25 @@ int openForAppending(const std::filesystem::path& fileName)
     return descriptor;
 }
 
+// 64-bit offsets on both: Windows' plain lseek stops at 2 GiB.
+std::int64_t seekFromEnd(int descriptor, std::int64_t offset)
+{
+#ifdef _WIN32
+    return _lseeki64(descriptor, offset, SEEK_END);
+#else
+    return lseek(descriptor, offset, SEEK_END);
+#endif
+}
+
+void truncateTo(int descriptor, std::int64_t size)
+{
+#ifdef _WIN32
+    _chsize_s(descriptor, size);
+#else
+    static_cast<void>(ftruncate(descriptor, size));
+#endif
+}
+
 } // namespace
 
 ResultsFile::ResultsFile(const std::filesystem::path& fileName) : descriptor_(openForAppending(fileName))
@@ -68,13 +87,8 @@ void ResultsFile::endLastLine()
     struct stat info {};
     if (fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode))
         return;
-#ifdef _WIN32
-    const bool atLastByte = _lseeki64(descriptor_, -1, SEEK_END) >= 0; // past 2 GiB too
-#else
-    const bool atLastByte = lseek(descriptor_, -1, SEEK_END) >= 0;
-#endif
     char last = '\n';
-    if (atLastByte && read(descriptor_, &last, 1) == 1 && last != '\n')
+    if (seekFromEnd(descriptor_, -1) >= 0 && read(descriptor_, &last, 1) == 1 && last != '\n')
         write(last == '\r' ? "\n" : "\r\n");
 }
 
@@ -89,15 +103,8 @@ void ResultsFile::write(std::string_view bytes)
         error_ = lastError();
     } else if (static_cast<std::size_t>(written) != bytes.size()) {
         error_ = std::make_error_code(std::errc::no_space_on_device);
-#ifdef _WIN32
-        const auto end = _lseeki64(descriptor_, 0, SEEK_END);
-        if (end >= written)
-            _chsize_s(descriptor_, end - written);
-#else
-        const auto end = lseek(descriptor_, 0, SEEK_END);
-        if (end >= written)
-            static_cast<void>(ftruncate(descriptor_, end - written));
-#endif
+        if (const std::int64_t end = seekFromEnd(descriptor_, 0); end >= written)
+            truncateTo(descriptor_, end - written);
     }
 }
 
