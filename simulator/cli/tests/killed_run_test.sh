@@ -10,9 +10,10 @@ trap '[[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null; rm -rf "$dir"' EXIT
 trap 'exit 1' TERM INT HUP
 rows=$dir/rows.txt
 
-# Tiny forests: thousands of rows a second, each a handful of bytes. The loop below
-# bounds the run, and the kill ends it.
-"$cli" 5 5 45 2000000000 1 "$rows" --seed 1 &
+# Tiny forests: thousands of rows a second, each a handful of bytes. The kill ends
+# the run; the limits (a minute of CPU, 10 MB of rows) end it should the test itself
+# be killed first.
+(ulimit -t 60 -f 10240 -c 0 && exec "$cli" 5 5 45 2000000000 1 "$rows" --seed 1) &
 pid=$!
 for ((i = 0; i < 2000; i++)); do
   (($(stat -c %s "$rows" 2>/dev/null || echo 0) > 100000)) && break
