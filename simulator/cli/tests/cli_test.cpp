@@ -7,6 +7,9 @@
 #include "model_fixture.h"
 #include "utf8.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const std::string f = rowsFile.string();
@@ -41,8 +44,8 @@ TEST(IgnaroCli, RejectionsSayWhyAndPointToTheHelpNoticesEndTheRun)
              {{"3", "3", "100", "2", "1", missing}, 2,
               "ignaro-cli: cannot append rows to \"" + missing.substr(0, missing.find('\x1b')) +
                   "\\e]0;folder/rows.txt\": No such file or directory\n", false},
-             {{"3", "3", "100", "2", "1", "/dev/full"}, 1,
-              "Nie można zapisać wyników do pliku: /dev/full (No space left on device)\n", false},
+             {{"3", "3", "100", "2", "1", "/dev/full"}, 2,
+              "ignaro-cli: cannot append rows to \"/dev/full\": No space left on device\n", false},
              {{"3", "3", "100", "2", "1", f, "--generator", "pcg64"}, 0, "", false},
          }) {
         const Outcome outcome = cli(args);
@@ -51,6 +54,33 @@ TEST(IgnaroCli, RejectionsSayWhyAndPointToTheHelpNoticesEndTheRun)
     }
     EXPECT_TRUE(cli({"--help"}).out.starts_with(toUtf8(helpText())));
     EXPECT_TRUE(cli({"--version"}).out.starts_with("ignaro-cli 1."));
+}
+
+TEST(IgnaroCli, RowsRefusedPartWayEndTheRunWithTheReasonAndTheWholeRowsKept)
+{
+    // A file-size limit of two rows of "1 3 1\r\n": the third write is refused.
+    struct FileSizeLimit {
+        rlimit old{};
+        void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+        explicit FileSizeLimit(rlim_t bytes)
+        {
+            getrlimit(RLIMIT_FSIZE, &old);
+            const rlimit limit{bytes, old.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        ~FileSizeLimit()
+        {
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+        }
+    };
+    const Outcome outcome = [] {
+        FileSizeLimit limit(14);
+        return cli({"3", "3", "100", "50", "1", f});
+    }();
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "Nie można zapisać wyników do pliku: " + f + " (File too large)\n");
+    EXPECT_EQ(outcome.rows, "1 3 1\r\n1 3 1\r\n");
 }
 
 TEST(IgnaroCli, ArgumentsReadShortAreTheWindowsProgramsReadingsWithAWarning)
