@@ -59,25 +59,14 @@ TEST(IgnaroCli, RejectionsSayWhyAndPointToTheHelpNoticesEndTheRun)
 TEST(IgnaroCli, RowsRefusedPartWayEndTheRunWithTheReasonAndTheWholeRowsKept)
 {
     // A file-size limit of two rows of "1 3 1\r\n": the third write is refused.
-    struct FileSizeLimit {
-        rlimit old{};
-        void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-        explicit FileSizeLimit(rlim_t bytes)
-        {
-            getrlimit(RLIMIT_FSIZE, &old);
-            const rlimit limit{bytes, old.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        ~FileSizeLimit()
-        {
-            setrlimit(RLIMIT_FSIZE, &old);
-            std::signal(SIGXFSZ, oldHandler);
-        }
-    };
-    const Outcome outcome = [] {
-        FileSizeLimit limit(14);
-        return cli({"3", "3", "100", "50", "1", f});
-    }();
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit twoRows{14, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &twoRows);
+    const Outcome outcome = cli({"3", "3", "100", "50", "1", f});
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.err, "Nie można zapisać wyników do pliku: " + f + " (File too large)\n");
     EXPECT_EQ(outcome.rows, "1 3 1\r\n1 3 1\r\n");
