@@ -2,6 +2,8 @@
 // look fine and be wrong.
 #include "cli_options.h"
 
+#include "terminal_text.h"
+
 #include <charconv>
 #include <limits>
 
@@ -16,6 +18,12 @@ std::optional<std::uint64_t> readNumber(const std::string& text)
     return value;
 }
 
+// "-seed" is a mistyped option, not an ignored argument; "-30" is a sweep's density.
+bool isOption(const std::string& arg)
+{
+    return arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9') && arg[1] != '.';
+}
+
 } // namespace
 
 CliOptions readOptions(std::span<const std::string> args)
@@ -23,20 +31,23 @@ CliOptions readOptions(std::span<const std::string> args)
     CliOptions options;
     for (std::size_t i = 0; i < args.size() && options.error.empty(); ++i) {
         const std::string& arg = args[i];
-        if (!arg.starts_with("--")) {
+        if (!isOption(arg)) {
             options.arguments.push_back(arg);
-        } else if (arg == "--help" || arg == "--list-series") {
-            (arg == "--help" ? options.help : options.listSeries) = true;
+        } else if (arg == "--help" || arg == "--list-series" || arg == "--version") {
+            (arg == "--help" ? options.help : arg == "--version" ? options.version : options.listSeries) = true;
         } else if (arg != "--seed" && arg != "--stream" && arg != "--series" && arg != "--generator" &&
                    arg != "--summary") {
-            options.error = "unknown option " + arg;
+            options.error = "unknown option " + terminalText(arg);
+            if (!arg.starts_with("--"))
+                options.error += "; options start with \"--\", and a file name that starts with \"-\" can be "
+                                 "written ./" + terminalText(arg);
         } else if (i + 1 == args.size()) {
             options.error = arg + " needs a value";
         } else if (const std::string& value = args[++i]; arg == "--generator") {
             if (value == "windows" || value == "pcg64")
                 options.generator = value == "pcg64" ? GeneratorChoice::Pcg64 : GeneratorChoice::Windows;
             else
-                options.error = "--generator is windows or pcg64, not \"" + value + "\"";
+                options.error = "--generator is windows or pcg64, not \"" + terminalText(value) + "\"";
         } else if (arg == "--summary") {
             options.summary = value;
         } else {
@@ -44,7 +55,7 @@ CliOptions readOptions(std::span<const std::string> args)
                 arg == "--seed" ? options.seed : arg == "--stream" ? options.stream : options.series;
             number = readNumber(value);
             if (!number)
-                options.error = arg + " takes a whole number from 0 up, not \"" + value + "\"";
+                options.error = arg + " takes a whole number from 0 up, not \"" + terminalText(value) + "\"";
         }
     }
     if (!options.error.empty())

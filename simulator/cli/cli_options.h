@@ -1,5 +1,6 @@
 // The command line of ignaro-cli: Ignaro.exe's six arguments, then options that
-// start with "--", in any order after or between them.
+// start with "--", in any order after or between them. Anything else that starts
+// with "-" and a letter is a mistyped option, refused.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,7 @@ struct CliOptions {
     bool listSeries = false;
     std::optional<std::string> summary;   // a results file to sum up instead of a run
     bool help = false;
+    bool version = false;
     std::string error;                    // set when the options cannot be used
 };
 

@@ -2,6 +2,8 @@
 // the command line has explain themselves in English, like the tools around it.
 #include "ignaro_cli.h"
 
+#include "append_check.h"
+#include "argument_warnings.h"
 #include "cli_options.h"
 #include "experiment.h"
 #include "help_text.h"
@@ -11,6 +13,7 @@
 #include "results_summary.h"
 #include "run_notices.h"
 #include "run_texts.h"
+#include "terminal_text.h"
 #include "text_readers.h"
 #include "utf8.h"
 
@@ -35,6 +38,9 @@ constexpr std::string_view optionsHelp =
     "                      fraction, and the density of the longest mean fire\n";
 
 std::string help() { return toUtf8(helpText()) + std::string(optionsHelp); }
+
+// After a rejection the message stands alone: the help text would scroll it away.
+constexpr std::string_view helpPointer = "Try 'ignaro-cli --help' for more information.\n";
 
 int summarize(const std::string& file, std::ostream& out, std::ostream& err)
 {
@@ -73,8 +79,11 @@ int run(const CliOptions& options, const RunParameters& p, const std::vector<dou
         });
     }
     const std::vector<std::wstring> notices = runNotices(report, p.xsize, p.ysize, p.trials, fileName);
+    // The file's notice comes last; the system's reason is what the user can act on.
     for (const std::wstring& notice : notices)
-        err << toUtf8(notice) << '\n';
+        err << toUtf8(notice)
+            << (&notice == &notices.back() && report.resultsError ? " (" + report.resultsError.message() + ")" : "")
+            << '\n';
     return notices.empty() ? 0 : 1;
 }
 
@@ -84,26 +93,38 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 {
     const CliOptions options = readOptions(args);
     if (!options.error.empty()) {
-        err << "ignaro-cli: " << options.error << '\n' << help();
+        err << "ignaro-cli: " << options.error << '\n' << helpPointer;
         return 2;
     }
     if (options.help) {
         out << help();
         return 0;
     }
+    if (options.version) {
+        out << "ignaro-cli " IGNARO_VERSION "\n";
+        return 0;
+    }
     if (options.summary)
         return summarize(*options.summary, out, err);
     const std::vector<std::string>& a = options.arguments;
     if (a.size() < 6) {
-        err << help();
+        err << "ignaro-cli: six arguments are needed, xsize ysize density% trials silent file; " << a.size()
+            << (a.size() == 1 ? " was" : " were") << " given\n"
+            << helpPointer;
         return 2;
     }
 
+    for (const std::string& warning : argumentWarnings(a))
+        err << warning << '\n';
     const bool silent = readIntegerText(fromUtf8(a[4])) != 0;
     const CheckedRun checked =
         checkRunTexts(fromUtf8(a[0]), fromUtf8(a[1]), fromUtf8(a[2]), fromUtf8(a[3]), silent, a[5]);
     if (!checked.rejection.empty() || !silent) {
-        err << toUtf8(!checked.rejection.empty() ? checked.rejection : visibleRunRejection) << '\n' << help();
+        err << toUtf8(!checked.rejection.empty() ? checked.rejection : visibleRunRejection) << '\n' << helpPointer;
+        return 2;
+    }
+    if (const std::error_code problem = appendCheck(a[5])) {
+        err << "ignaro-cli: cannot append rows to \"" << terminalText(a[5]) << "\": " << problem.message() << '\n';
         return 2;
     }
     const RunParameters& p = checked.parameters;
@@ -117,11 +138,11 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         if (*options.series >= densities.size()) {
             err << "ignaro-cli: --series " << *options.series << ": this run has " << densities.size()
                 << " series, counted from 0\n"
-                << help();
+                << helpPointer;
             return 2;
         }
         densities = {densities[*options.series]};
     }
 
-    return run(options, p, densities, fromUtf8(a[5]), err, terminal);
+    return run(options, p, densities, fromUtf8(terminalText(a[5])), err, terminal);
 }

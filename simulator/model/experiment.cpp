@@ -57,6 +57,7 @@ std::optional<TrialResult> runTrial(Run& run, double density)
 
 struct SeriesEnd {
     bool saved = true;    // every row reached the file
+    std::error_code error; // why not
     bool stalled = false; // a forest could not be planted: the run ends
 };
 
@@ -71,19 +72,23 @@ SeriesEnd runOneSeries(Run& run, double density, bool showResults, const TrialDo
     ResultsFile file(p.fileName);
     run.shown.clear();
     for (std::int32_t t = 0; t < p.trials; ++t) {
+        // Rows that cannot reach the file are not worth computing, unless someone
+        // watches the fire.
+        if (file.error() && !run.view)
+            break;
         const std::optional<TrialResult> result = runTrial(run, density);
         if (!result) {
             end.stalled = true;
             break;
         }
-        if (file.isOpen())
-            file.writeRow(density, result->fireTime, result->burntFraction);
+        file.writeRow(density, result->fireTime, result->burntFraction);
         if (showResults)
             run.shown.push_back(*result);
         if (trialDone)
             trialDone(density, *result);
     }
-    end.saved = file.isOpen() && file.close();
+    end.saved = file.close();
+    end.error = file.error();
     if (end.saved && showResults && !end.stalled) {
         run.view->openResultsWindow(p.xsize, p.ysize, p.trials);
         for (const TrialResult& result : run.shown)
@@ -139,6 +144,8 @@ RunReport runSeries(const RunParameters& parameters, std::span<const double> den
     }
     for (double density : densities) {
         const SeriesEnd end = runOneSeries(run, density, showResults, trialDone);
+        if (!end.saved && !report.resultsNotSaved)
+            report.resultsError = end.error;
         report.resultsNotSaved = report.resultsNotSaved || !end.saved;
         report.plantingStalled = end.stalled;
         if (end.stalled)

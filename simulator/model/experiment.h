@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <system_error>
 #include <vector>
 
 class FrontEnd;
@@ -17,6 +18,7 @@ struct RunReport {
     bool tooManyTrials = false;    // no room to keep the rows for the results window: nothing was run
     bool plantingStalled = false;  // the draws could plant no more trees short of the target: the run ended there
     bool resultsNotSaved = false;  // some series' rows could not be written
+    std::error_code resultsError;  // the system's reason, for the first series whose rows were lost
 };
 
 struct TrialResult {

@@ -1,6 +1,7 @@
 // Readers of the integer and decimal texts of the command line and the dialog.
 #include "text_readers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -26,23 +27,36 @@ std::size_t skipDigits(std::wstring_view text, std::size_t i)
     return i;
 }
 
-} // namespace
+struct IntegerScan {
+    std::int32_t value;
+    TextReading reading;
+};
 
-std::int32_t readIntegerText(std::wstring_view text)
+IntegerScan scanInteger(std::wstring_view text)
 {
     std::size_t i = skipBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
         negative = text[i++] == L'-';
+    const std::size_t digits = i;
     std::uint32_t value = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
+    std::uint64_t magnitude = 0; // held back past 2^32, so that it can tell a wrap
+    for (; i < text.size() && isDigit(text[i]); ++i) {
         value = value * 10u + static_cast<std::uint32_t>(text[i] - L'0');
+        magnitude = std::min<std::uint64_t>(magnitude * 10 + static_cast<std::uint64_t>(text[i] - L'0'), 1ull << 33);
+    }
     if (negative)
         value = 0u - value;
-    return static_cast<std::int32_t>(value);
+    const bool number = i > digits;
+    const bool wrapped = magnitude > (negative ? 1ull << 31 : (1ull << 31) - 1);
+    return {static_cast<std::int32_t>(value), {number, number ? i : 0, wrapped}};
 }
 
-std::optional<double> readDecimalText(std::wstring_view text)
+struct DecimalScan {
+    std::size_t start = 0, end = 0; // the number, empty when there is none
+};
+
+DecimalScan scanDecimal(std::wstring_view text)
 {
     // Find the longest prefix that is a plain decimal number, so that neither
     // "inf", "nan" nor hexadecimal forms are taken for numbers.
@@ -61,7 +75,7 @@ std::optional<double> readDecimalText(std::wstring_view text)
             i = afterPoint;
     }
     if (integerDigits + fractionDigits == 0)
-        return 0.0;
+        return {};
     if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == L'+' || text[j] == L'-'))
@@ -70,13 +84,33 @@ std::optional<double> readDecimalText(std::wstring_view text)
         if (afterExponent > j)
             i = afterExponent;
     }
+    return {start, i};
+}
 
+} // namespace
+
+std::int32_t readIntegerText(std::wstring_view text) { return scanInteger(text).value; }
+
+TextReading integerTextReading(std::wstring_view text) { return scanInteger(text).reading; }
+
+std::optional<double> readDecimalText(std::wstring_view text)
+{
+    const DecimalScan scan = scanDecimal(text);
+    if (scan.end == scan.start)
+        return 0.0;
     // The prefix is plain ASCII; strtod reads it in the "C" locale the program
     // never leaves, so the point is a point whatever the regional settings.
-    std::string number(text.begin() + static_cast<std::ptrdiff_t>(start), text.begin() + static_cast<std::ptrdiff_t>(i));
+    std::string number(text.begin() + static_cast<std::ptrdiff_t>(scan.start),
+                       text.begin() + static_cast<std::ptrdiff_t>(scan.end));
     errno = 0;
     double value = std::strtod(number.c_str(), nullptr);
     if (errno == ERANGE && std::isinf(value))
         return std::nullopt;
     return value;
+}
+
+TextReading decimalTextReading(std::wstring_view text)
+{
+    const DecimalScan scan = scanDecimal(text);
+    return {scan.end > scan.start, scan.end, false};
 }

@@ -2,6 +2,7 @@
 // reading stops at the first character that does not fit; whatever follows is
 // ignored, and a text without a number reads as 0.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,3 +14,15 @@ std::int32_t readIntegerText(std::wstring_view text);
 // A decimal number with optional fraction and exponent, always with "." as the
 // decimal point. Empty when the number is too large for a double.
 std::optional<double> readDecimalText(std::wstring_view text);
+
+// How much of a text the readers above take, for a front end that tells the user
+// what was left out: `end` is where the number ends (what follows is ignored), and
+// `number` is false when the text has none. An integer is `wrapped` when it does
+// not fit in 32 bits and was read modulo 2^32.
+struct TextReading {
+    bool number = false;
+    std::size_t end = 0;
+    bool wrapped = false;
+};
+TextReading integerTextReading(std::wstring_view text);
+TextReading decimalTextReading(std::wstring_view text);

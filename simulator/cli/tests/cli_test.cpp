@@ -7,6 +7,9 @@
 #include "model_fixture.h"
 #include "utf8.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const std::string f = rowsFile.string();
@@ -25,25 +28,79 @@ Outcome cli(const std::vector<std::string>& args)
 
 } // namespace
 
-TEST(IgnaroCli, IgnarosChecksAndNoticesWithExitCodes)
+TEST(IgnaroCli, RejectionsSayWhyAndPointToTheHelpNoticesEndTheRun)
 {
-    const std::string help = toUtf8(helpText());
-    // Arguments, exit status, the start of stderr, whether the help text follows.
-    for (const auto& [args, status, message, withHelp] : std::vector<std::tuple<std::vector<std::string>, int, std::string, bool>>{
+    const std::string pointer = "Try 'ignaro-cli --help' for more information.\n";
+    const std::string missing = (rowsFile.parent_path() / "no\x1b]0;folder" / "rows.txt").string();
+    // Arguments, exit status, the start of stderr, whether it ends pointing to --help.
+    for (const auto& [args, status, message, pointed] : std::vector<std::tuple<std::vector<std::string>, int, std::string, bool>>{
              {{"0", "400", "45", "1", "1", f}, 2, "Rozmiar x powinien być większy od zera!\n", true},
              {{"10", "10", "45", "1", "0", f}, 2, "ignaro-cli wykonuje tylko przebiegi bez wizualizacji", true},
-             {{"10", "10", "45", "1", "1"}, 2, help, true},
+             {{"10", "10", "45", "1", "1"}, 2, "ignaro-cli: six arguments are needed", true},
+             {{"10", "10", "45", "1", "1", f, "-seed", "1"}, 2, "ignaro-cli: unknown option -seed;", true},
              {{"10", "10", "45", "1", "1", f, "--stream", "1"}, 2, "ignaro-cli: --stream needs --generator pcg64", true},
              {{"3", "3", "-98", "1", "1", f, "--series", "3"}, 2, "ignaro-cli: --series 3: this run has 3 series", true},
-             {{"3", "3", "100", "2", "1", "/"}, 1, "Nie można zapisać wyników do pliku: /\n", false},
+             {{"3", "3", "100", "2", "1", "/"}, 2, "ignaro-cli: cannot append rows to \"/\": Is a directory\n", false},
+             {{"3", "3", "100", "2", "1", missing}, 2,
+              "ignaro-cli: cannot append rows to \"" + missing.substr(0, missing.find('\x1b')) +
+                  "\\e]0;folder/rows.txt\": No such file or directory\n", false},
+             {{"3", "3", "100", "2", "1", "/dev/full"}, 2,
+              "ignaro-cli: cannot append rows to \"/dev/full\": No space left on device\n", false},
              {{"3", "3", "100", "2", "1", f, "--generator", "pcg64"}, 0, "", false},
          }) {
         const Outcome outcome = cli(args);
         EXPECT_EQ(outcome.status, status) << args[0] << args.back();
-        EXPECT_TRUE(outcome.err.starts_with(message) && (outcome.err.find(help) != std::string::npos) == withHelp)
-            << outcome.err;
+        EXPECT_TRUE(outcome.err.starts_with(message) && outcome.err.ends_with(pointer) == pointed) << outcome.err;
     }
-    EXPECT_TRUE(cli({"--help"}).out.starts_with(help));
+    EXPECT_TRUE(cli({"--help"}).out.starts_with(toUtf8(helpText())));
+    EXPECT_TRUE(cli({"--version"}).out.starts_with("ignaro-cli 1."));
+}
+
+TEST(IgnaroCli, RowsRefusedPartWayEndTheRunWithTheReasonAndTheWholeRowsKept)
+{
+    // A file-size limit of two rows of "1 3 1\r\n": the third write is refused.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit twoRows{14, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &twoRows);
+    const Outcome outcome = cli({"3", "3", "100", "50", "1", f});
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "Nie można zapisać wyników do pliku: " + f + " (File too large)\n");
+    EXPECT_EQ(outcome.rows, "1 3 1\r\n1 3 1\r\n");
+}
+
+TEST(IgnaroCli, ArgumentsReadShortAreTheWindowsProgramsReadingsWithAWarning)
+{
+    // As written; as Ignaro reads them; the warnings.
+    using Args = std::vector<std::string>;
+    for (const auto& [written, read, warnings] : std::vector<std::tuple<Args, Args, std::string>>{
+             {{"3", "3", "45,5", "2", "1"}, {"3", "3", "45", "2", "1"},
+              "ignaro-cli: warning: the density \"45,5\" is read as 45: \",5\" after the number is ignored "
+              "(the decimal point is a full stop)\n"},
+             {{"4294967299", " 3", "nan", "2", "2"}, {"3", "3", "0", "2", "1"},
+              "ignaro-cli: warning: the x size \"4294967299\" is read as 3: whole numbers wrap around at 2^32\n"
+              "ignaro-cli: warning: the density \"nan\" is read as 0: it does not start with a number\n"
+              "ignaro-cli: warning: the silent flag \"2\" is neither 0 nor 1; it is taken as 1, as any number but 0 is\n"},
+             {{"3", "3", "1e", "2\t", "1x", "7"}, {"3", "3", "1", "2", "1"},
+              "ignaro-cli: warning: the density \"1e\" is read as 1: \"e\" after the number is ignored\n"
+              "ignaro-cli: warning: the number of trials \"2\\t\" is read as 2: \"\\t\" after the number is ignored\n"
+              "ignaro-cli: warning: the silent flag \"1x\" is read as 1: \"x\" after the number is ignored\n"
+              "ignaro-cli: warning: arguments after the sixth are ignored: \"7\"\n"},
+         }) {
+        auto withFile = [](Args args) {
+            args.insert(args.begin() + 5, f);
+            args.insert(args.end(), {"--seed", "9"});
+            return args;
+        };
+        const Outcome asWritten = cli(withFile(written));
+        const Outcome asRead = cli(withFile(read));
+        EXPECT_EQ(asWritten.err, warnings);
+        EXPECT_EQ(asRead.err, "");
+        EXPECT_EQ(asWritten.rows, asRead.rows);
+    }
 }
 
 TEST(IgnaroCli, FixedSecondWritesTheRowsOfTheWindowsProgram)

@@ -38,6 +38,29 @@ TEST_F(ExperimentTest, SeriesAndSweepsAppendOneRowPerTrialAndSeries)
     }
 }
 
+TEST_F(ExperimentTest, ALastLineWithoutItsEndIsEndedBeforeTheRows)
+{
+    // What the file held: what it holds after a run of one row.
+    for (auto [before, after] : {std::pair{"", "0 2 1\r\n"},
+                                 {"0.45 100 0.5", "0.45 100 0.5\r\n0 2 1\r\n"}, // a row cut by a stop
+                                 {"0.45 100 0.5\r", "0.45 100 0.5\r\n0 2 1\r\n"},
+                                 {"notes\n", "notes\n0 2 1\r\n"}}) {
+        std::ofstream(rowsFile, std::ios::binary) << before;
+        run(5, 5, 0, 1, true);
+        EXPECT_EQ(takeRows(), after);
+    }
+}
+
+TEST_F(ExperimentTest, SilentRunsComputeNoRowsThatCannotBeWrittenAndSayWhy)
+{
+    const RunParameters p{6, 6, -0.99, 3, true, rowsFile / "missing.txt"};
+    int trials = 0;
+    const RunReport report =
+        runSeries(p, seriesDensities(p), draws, nullptr, [&](double, const TrialResult&) { ++trials; });
+    EXPECT_TRUE(report.resultsNotSaved && report.resultsError == std::errc::no_such_file_or_directory);
+    EXPECT_EQ(trials, 0);
+}
+
 TEST_F(ExperimentTest, VisibleRunsDrawTheFireAndShowTheSavedRowsOfSingleSeriesOnly)
 {
     run(7, 7, 1.0, 2, false);

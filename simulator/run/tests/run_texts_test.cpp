@@ -22,6 +22,20 @@ TEST(TextReaders, ReadTheLeadingNumberAndIgnoreTheRest)
     EXPECT_EQ(readDecimalText(L"1e400"), std::nullopt);
 }
 
+TEST(TextReaders, TellWhereTheNumberEndsAndWhetherItWrapped)
+{
+    // Text, integer or decimal reader: whether it holds a number, where it ends, wrapped.
+    for (auto [text, integer, number, end, wrapped] : {
+             std::tuple{L" 12abc", true, true, 3u, false}, {L"+", true, false, 0u, false},
+             {L"-2147483648", true, true, 11u, false}, {L"2147483648", true, true, 10u, true},
+             {L"-2147483649", true, true, 11u, true}, {L"18446744073709551617", true, true, 20u, true},
+             {L"45,5", false, true, 2u, false}, {L"-.5e+3x", false, true, 6u, false}, {L"1e", false, true, 1u, false},
+             {L"nan", false, false, 0u, false}, {L".e5", false, false, 0u, false}}) {
+        const TextReading reading = integer ? integerTextReading(text) : decimalTextReading(text);
+        EXPECT_TRUE(reading.number == number && reading.end == end && reading.wrapped == wrapped) << text;
+    }
+}
+
 TEST(RunTexts, TheFirstFailingCheckInOrderIsTheOneTheUserSees)
 {
     const wchar_t* density = L"Gęstość powinna być liczbą z zakresu <0,100> albo <-100,0)\nW tym drugim przypadku "
