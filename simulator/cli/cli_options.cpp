@@ -25,8 +25,8 @@ CliOptions readOptions(std::span<const std::string> args)
         const std::string& arg = args[i];
         if (!arg.starts_with("--")) {
             options.arguments.push_back(arg);
-        } else if (arg == "--help" || arg == "--list-series") {
-            (arg == "--help" ? options.help : options.listSeries) = true;
+        } else if (arg == "--help" || arg == "--list-series" || arg == "--check") {
+            (arg == "--help" ? options.help : arg == "--check" ? options.check : options.listSeries) = true;
         } else if (arg != "--seed" && arg != "--stream" && arg != "--series" && arg != "--generator" &&
                    arg != "--summary") {
             options.error = "unknown option " + arg;
