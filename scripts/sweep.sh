@@ -74,6 +74,8 @@ if [[ -z ${IGNARO_CLI:-} && ! -x $cli && $mode != job ]]; then
   "$repo/scripts/install-deps.sh"
   (cd "$repo" && cmake --preset cli && cmake --build --preset cli) >&2
 fi
+[[ $mode != run ]] || command -v parallel >/dev/null ||
+  reject "GNU parallel runs the jobs, and it is not installed here (scripts/install-deps.sh installs it)"
 command -v -- "$cli" >/dev/null ||
   reject "no program $(quote "$cli") (IGNARO_CLI) here: it checks the arguments before the jobs start"
 
