@@ -7,13 +7,13 @@
 #include "bounded_draw.h"
 #include "cell_state.h"
 #include "forest.h"
+#include "front_end.h"
 
 #include <array>
 #include <pcg_random.hpp>
 
 namespace {
 
-pcg64 engine;
 constexpr std::size_t drawsAhead = 32;
 
 struct PendingDraw {
@@ -21,13 +21,22 @@ struct PendingDraw {
     std::uint64_t outputsSoFar; // the engine's outputs up to this draw's last
 };
 
-} // namespace
+class PcgDraws final : public TreeDraws {
+public:
+    PcgDraws(std::uint64_t seed, std::uint64_t stream) : engine(seed, stream) {}
+    void plant(Forest& forest, std::int64_t target, FrontEnd* view) override;
 
-void seedPcgPlanting(std::uint64_t seed, std::uint64_t stream) { engine.seed(seed, stream); }
+private:
+    pcg64 engine;
+};
 
-std::int64_t plantPcgTrees(std::span<std::uint8_t> cells, std::int32_t xsize, std::int32_t ysize,
-                           std::int64_t trees, std::int64_t target, void (*planted)(std::int32_t x, std::int32_t y))
+// Every cell is within reach: no draw limit.
+void PcgDraws::plant(Forest& forest, std::int64_t target, FrontEnd* view)
 {
+    const std::span<std::uint8_t> cells = forest.cells();
+    const std::int32_t xsize = forest.xsize;
+    const std::int32_t ysize = forest.ysize;
+    std::int64_t trees = forest.planted;
     std::uint64_t outputs = 0;
     auto output = [&] {
         ++outputs;
@@ -56,11 +65,18 @@ std::int64_t plantPcgTrees(std::span<std::uint8_t> cells, std::int32_t xsize, st
             continue;
         cells[at] = Tree;
         ++trees;
-        if (planted) {
+        if (view) {
             const auto column = static_cast<std::int32_t>(at / static_cast<std::uint32_t>(ysize + 2));
-            planted(column - 1, static_cast<std::int32_t>(at) - column * (ysize + 2) - 1);
+            view->drawCell(column - 1, static_cast<std::int32_t>(at) - column * (ysize + 2) - 1, Tree);
         }
     }
     engine.backstep(outputs - used);
-    return trees;
+    forest.planted = trees;
+}
+
+} // namespace
+
+std::unique_ptr<TreeDraws> pcgDraws(std::uint64_t seed, std::uint64_t stream)
+{
+    return std::make_unique<PcgDraws>(seed, stream);
 }
