@@ -41,7 +41,7 @@ jobs)
 merge)
   # A merge cut short (here by a file size limit, mid-row) is finished exactly once by
   # the next run; a sweep already merged appends nothing unless asked to, and then the
-  # same rows.
+  # same rows; once the file no longer holds them, it runs again.
   merge_args=(--chunk 40 20 20 -95 40 7)  # 6 jobs, 240 rows: more than 1 KiB
   echo "$other" >cut.txt
   if (ulimit -f 1; timeout 60 "$scripts/sweep.sh" "${merge_args[@]}" cut.txt || exit) 2>cut.log; then
@@ -57,6 +57,9 @@ merge)
   grep -q 'nothing appended' again.log || fail "$(cat again.log)"
   timeout 60 "$scripts/sweep.sh" --again "${merge_args[@]}" cut.txt 2>/dev/null
   cmp cut.txt <(cat merged.txt; echo "$rows")
+  echo "$other" >cut.txt
+  timeout 60 "$scripts/sweep.sh" "${merge_args[@]}" cut.txt 2>/dev/null
+  cmp cut.txt <(echo "$other"; echo "$rows")
   ;;
 
 hosts)
@@ -70,6 +73,7 @@ hosts)
 #!/usr/bin/env bash
 while [[ \$1 == -* ]]; do [[ \$1 == -[oplFiS] ]] && shift; shift; done
 host=\$1; shift; [[ \${1:-} == -- ]] && shift
+echo "\$host" >>"$dir/hosts.log"
 [[ \$host == *banner* ]] && echo "Welcome to \$host"
 cd "$dir/home" && exec bash -c "\$*"
 EOF
@@ -77,6 +81,7 @@ EOF
   IGNARO_CLI=bin/ignaro-cli "${sweep[@]}" --sshlogin "1/$dir/ssh node1" --sshlogin "1/$dir/ssh banner2" \
     "${args[@]}" remote.txt 2>remote.log || fail "$(cat remote.log)"
   cmp local.txt remote.txt
+  [[ $(sort -u hosts.log | tr '\n' ' ') == "banner2 node1 " ]] || fail "jobs ran on $(sort -u hosts.log)"
   grep -q 'Welcome to banner2' remote.log || fail "the banner was not reported: $(cat remote.log)"
 
   printf '#!/usr/bin/env bash\n[[ " $* " != *" --series 1 "* ]] || echo "a stray line"\nexec %q "$@"\n' \
