@@ -189,9 +189,13 @@ if [[ ! -f $work/merging ]]; then
     # (The pipe: the CLI opens /dev/stdout anew, and on a file its writes and the
     # shell's would overlap.)
     : >"$work/stray"
+    # mawk reads a pipe in whole blocks unless told otherwise: parts would then be kept
+    # only at the end, and a stopped sweep would lose jobs that had finished.
+    stream_awk=(awk)
+    [[ $(awk -W version 2>&1) != mawk* ]] || stream_awk=(awk -W interactive)
     parallel "${parallel_options[@]}" "${logins[@]}" --colsep '\t' -a "$todo" \
       "{ echo begin {1}; ${template//\{out\}//dev/stdout} && echo end {1}; } | cat" |
-      awk -v parts="$parts" -v todo="$todo" -v stray="$work/stray" -v row="$row" '
+      "${stream_awk[@]}" -v parts="$parts" -v todo="$todo" -v stray="$work/stray" -v row="$row" '
         BEGIN { while ((getline line <todo) > 0) { split(line, f, "\t"); expected[f[1]] = f[3] } }
         function finish(why) {
           if (name == "") return
