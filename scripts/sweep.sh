@@ -67,6 +67,19 @@ xsize=$1 ysize=$2 density=$3 trials=$4 seed=$5 file=$6
 [[ $seed =~ ^[0-9]+$ && $chunk =~ ^[1-9][0-9]*$ && $generator =~ ^(pcg64|windows)$ ]] ||
   reject "SEED is a whole number, --chunk one above 0, --generator pcg64 or windows"
 
+# FILE before the build and the other checks: its work folder goes beside it.
+target=$(realpath -m -- "$file")  # the jobs may run elsewhere
+folder=$(dirname -- "$target")
+if [[ -d $target ]]; then
+  reject "$(quote "$file") is a folder; FILE names the results file"
+elif [[ ! -d $folder ]]; then
+  reject "no folder $(quote "$folder") for $(quote "$file")"
+elif [[ -e $target && ! -w $target ]]; then
+  reject "cannot write to $(quote "$file"): permission denied"
+elif [[ ! -w $folder ]]; then
+  reject "cannot write in $(quote "$folder"), where $(quote "$file") and its work folder go: permission denied"
+fi
+
 cli=${IGNARO_CLI:-$repo/build/cli/bin/ignaro-cli}
 # The hosts start the jobs in their own home folders: a path must not depend on ours.
 [[ $cli == */* ]] && cli=$(realpath -s -m -- "$cli")
@@ -82,7 +95,7 @@ command -v -- "$cli" >/dev/null ||
 # The CLI checks the six arguments as a run would, and names the series that can be planted.
 run_arguments=("$xsize" "$ysize" "$density" "$trials" 1 "$file" --generator "$generator" --seed "$seed")
 "$cli" "${run_arguments[@]}" --check >/dev/null || exit 2
-series=$("$cli" "${run_arguments[@]}" --list-series | wc -l) || exit 2
+series=$("$cli" "${run_arguments[@]}" --list-series 2>/dev/null | wc -l) || exit 2
 [[ $trials =~ ^[0-9]{1,10}$ ]] && ((10#$trials <= 2147483647)) ||
   reject "TRIALS must be written as plain digits, at most 2147483647"
 trials=$((10#$trials))
@@ -92,18 +105,6 @@ jobs=$((series * chunks))
 [[ -z $limit ]] || { [[ $limit =~ ^[0-9]{1,9}$ ]] && ((jobs <= 10#$limit)); } ||
   reject "the sweep has $jobs jobs, more than the $limit tasks a job array may have here (MaxArraySize):" \
          "give a larger --chunk"
-
-target=$(realpath -m -- "$file")  # the jobs run elsewhere
-folder=$(dirname -- "$target")
-if [[ -d $target ]]; then
-  reject "$(quote "$file") is a folder; FILE names the results file"
-elif [[ ! -d $folder ]]; then
-  reject "no folder $(quote "$folder") for $(quote "$file")"
-elif [[ -e $target && ! -w $target ]]; then
-  reject "cannot write to $(quote "$file"): permission denied"
-elif [[ ! -w $folder ]]; then
-  reject "cannot write in $(quote "$folder"), where $(quote "$file") and its work folder go: permission denied"
-fi
 
 # FILE.sweep/ holds the sweep under way (arguments, parts/, merging) and a record of
 # the sweeps merged into FILE (merged: arguments, offset, bytes, SHA-256, rows, date).
