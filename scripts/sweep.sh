@@ -40,7 +40,7 @@ usage() {
   exit 2
 }
 # A user's text in a message: quoted with control characters escaped, and cut short.
-quote() { local text=$1; ((${#text} <= 80)) || text="${text:0:80}..."; printf '%s' "${text@Q}"; }
+quote() { local text=$1; ((${#text} <= 200)) || text="${text:0:200}..."; printf '%s' "${text@Q}"; }
 reject() { echo "sweep.sh: $*" >&2; exit 2; }
 
 parallel_options=() logins=() generator=pcg64 chunk=100 mode=run job= again=0 limit=
@@ -113,17 +113,17 @@ key="$xsize $ysize $density $trials $seed $generator $chunk"
 mkdir -p "$work"
 if [[ $mode != job ]]; then
   exec 9>"$work/lock"
-  flock -n 9 || { echo "sweep.sh: another sweep.sh is working on $(quote "$file") ($work/lock)" >&2; exit 1; }
+  flock -n 9 || { echo "sweep.sh: another sweep.sh is working on $(quote "$file") ($(quote "$work/lock"))" >&2; exit 1; }
 fi
 holds() {  # holds OFFSET BYTES SHA256: FILE still holds those bytes there
   [[ $(tail -c +$(($1 + 1)) -- "$target" 2>/dev/null | head -c "$2" | sha256sum) == "$3  -" ]]
 }
 if [[ -f $work/arguments ]]; then
   [[ $(<"$work/arguments") == "$key" ]] ||
-    reject "$work holds an unfinished sweep of other arguments ($(<"$work/arguments")):" \
-           "finish that one or remove $work/arguments"
+    reject "$(quote "$work") holds an unfinished sweep of other arguments ($(quote "$(<"$work/arguments")")):" \
+           "finish that one or remove $(quote "$work/arguments")"
 else
-  [[ $mode != job ]] || reject "no sweep of these arguments in $work: prepare it first with --count"
+  [[ $mode != job ]] || reject "no sweep of these arguments in $(quote "$work"): prepare it first with --count"
   if ((!again)) && entry=$(awk -F'\t' -v key="$key" '$1 == key { last = $0 } END { if (last == "") exit 1; print last }' \
                              "$work/merged" 2>/dev/null); then
     IFS=$'\t' read -r _ offset bytes sum rows date <<<"$entry"
@@ -261,7 +261,7 @@ have=$((size - offset < bytes ? size - offset : bytes))
 if ((have < 0)) || ! cmp -s -n "$have" <(tail -c +$((offset + 1)) -- "$target" 2>/dev/null) \
                                         <(cd "$parts" && job_names | xargs cat 2>/dev/null); then
   echo "sweep.sh: $(quote "$file") changed from byte $offset on while this sweep was appending its rows there;" \
-       "they are kept in $parts: append what is missing yourself, or remove $work/merging to append them all" >&2
+       "they are kept in $(quote "$parts"): append what is missing yourself, or remove $(quote "$work/merging") to append them all" >&2
   exit 1
 fi
 if ((have < bytes)); then
@@ -282,4 +282,4 @@ recorded=$(awk -F'\t' -v entry="$key"$'\t'"$offset"$'\t'"$bytes"$'\t'"$sum" \
 # The sweep ends when its arguments go; what follows only tidies up.
 rm "$work/arguments"
 rm -rf "$parts" "$work/merging" "$work/todo" "$work/stray"
-echo "sweep.sh: $rows rows appended to $file" >&2
+echo "sweep.sh: $rows rows appended to $(quote "$file")" >&2
