@@ -47,6 +47,7 @@ merge)
   if (ulimit -f 1; timeout 60 "$scripts/sweep.sh" "${merge_args[@]}" cut.txt || exit) 2>cut.log; then
     fail "the merge was not cut short"
   fi
+  [[ $(stat -c %s cut.txt) -eq 1024 ]] || fail "the merge did not stop at the limit: $(cat cut.log)"
   timeout 60 "$scripts/sweep.sh" "${merge_args[@]}" cut.txt 2>resumed.log
   grep -q '^sweep.sh: 240 rows appended' resumed.log || fail "$(cat cut.log resumed.log)"
   [[ $(wc -l <cut.txt) -eq 241 ]] || fail "$(wc -l <cut.txt) rows after the resumed merge, not 241"
