@@ -8,6 +8,9 @@
 # PATH, so the scripts call them by full path. Where the kernel refuses 32-bit
 # programs, the tests fall back to the x86_64 build (see testing/wine-session.sh).
 set -euo pipefail
+# Scripts call this before printing what they were asked for (n=$(scripts/sweep.sh
+# --count ...)): apt's progress must not land in their output.
+exec >&2
 
 packages=(
   cmake g++ make python3

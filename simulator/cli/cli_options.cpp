@@ -33,8 +33,11 @@ CliOptions readOptions(std::span<const std::string> args)
         const std::string& arg = args[i];
         if (!isOption(arg)) {
             options.arguments.push_back(arg);
-        } else if (arg == "--help" || arg == "--list-series" || arg == "--version") {
-            (arg == "--help" ? options.help : arg == "--version" ? options.version : options.listSeries) = true;
+        } else if (arg == "--help" || arg == "--list-series" || arg == "--version" || arg == "--check") {
+            (arg == "--help"      ? options.help
+             : arg == "--version" ? options.version
+             : arg == "--check"   ? options.check
+                                  : options.listSeries) = true;
         } else if (arg != "--seed" && arg != "--stream" && arg != "--series" && arg != "--generator" &&
                    arg != "--summary") {
             options.error = "unknown option " + terminalText(arg);

@@ -17,6 +17,7 @@ struct CliOptions {
     std::optional<std::uint64_t> stream;  // pcg64 only
     std::optional<std::uint64_t> series;  // run only this series of a sweep
     bool listSeries = false;
+    bool check = false;                   // check the run's arguments, then stop before it
     std::optional<std::string> summary;   // a results file to sum up instead of a run
     bool help = false;
     bool version = false;

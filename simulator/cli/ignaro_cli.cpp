@@ -34,6 +34,7 @@ constexpr std::string_view optionsHelp =
     "  --generator pcg64   draw the trees from PCG64 instead of Ignaro's own generator\n"
     "  --stream K          the PCG64 stream, one per job of a study (default 0)\n"
     "  --series K          run only the K-th series of a sweep, from 0; --list-series lists them\n"
+    "  --check             check the arguments as a run would, then exit without running\n"
     "  --summary FILE      per density: trials, mean and deviation of the fire time and the burnt\n"
     "                      fraction, and the density of the longest mean fire\n";
 
@@ -143,6 +144,9 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         }
         densities = {densities[*options.series]};
     }
+    // Scripts check every job's arguments before the first job starts.
+    if (options.check)
+        return 0;
 
     return run(options, p, densities, fromUtf8(terminalText(a[5])), err, terminal);
 }

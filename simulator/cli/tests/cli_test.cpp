@@ -54,6 +54,7 @@ TEST(IgnaroCli, RejectionsSayWhyAndPointToTheHelpNoticesEndTheRun)
     }
     EXPECT_TRUE(cli({"--help"}).out.starts_with(toUtf8(helpText())));
     EXPECT_TRUE(cli({"--version"}).out.starts_with("ignaro-cli 1."));
+    EXPECT_EQ(cli({"3", "3", "100", "2", "1", f, "--check"}).rows, "") << "--check ran the trials";
 }
 
 TEST(IgnaroCli, RowsRefusedPartWayEndTheRunWithTheReasonAndTheWholeRowsKept)
