@@ -12,6 +12,7 @@
 #include "toolbar.h"
 #include "tray_icon.h"
 #include "view.h"
+#include "view_geometry.h"
 
 namespace {
 
@@ -120,6 +121,8 @@ LRESULT onTimer(HWND window, WPARAM timerId)
 {
     if (timerId == VIEW_TIMER_ID)
         renderView(window, false);
+    else if (timerId == HOTKEY_RETRY_TIMER_ID)
+        retryHotKeys(window);
     return 0;
 }
 
@@ -135,9 +138,31 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
     case HOTKEY_COPY:
         copyViewToClipboard(window);
         break;
+    case HOTKEY_ZOOM_IN:
+        runMenuCommand(window, IDM_ZOOM_IN);
+        break;
+    case HOTKEY_ZOOM_OUT:
+        runMenuCommand(window, IDM_ZOOM_OUT);
+        break;
+    case HOTKEY_INVERT:
+        runMenuCommand(window, IDM_INVERT_COLORS);
+        break;
     default:
         break;
     }
+    return 0;
+}
+
+LRESULT onMouseWheel(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
+        return DefWindowProcA(window, WM_MOUSEWHEEL, wParam, lParam);
+    // A fine-grained wheel sends parts of a notch; a step is taken per whole notch.
+    program.wheelDelta += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int steps = program.wheelDelta / WHEEL_DELTA;
+    program.wheelDelta -= steps * WHEEL_DELTA;
+    if (steps)
+        zoomTo(steppedZoom(program.settings.ZoomFactor, steps));
     return 0;
 }
 
@@ -209,6 +234,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:       return onCommand(window, wParam, lParam);
     case WM_TIMER:         return onTimer(window, wParam);
     case WM_HOTKEY:        return onHotKey(window, wParam);
+    case WM_MOUSEWHEEL:    return onMouseWheel(window, wParam, lParam);
     case WM_DISPLAYCHANGE: return onDisplayChange(window);
     case WM_DPICHANGED:    return onDpiChanged();
     case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);

@@ -35,12 +35,16 @@ void drawIndicator(HDC target, int markerX, int markerY)
     }
 }
 
-void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidth, int clientHeight)
+void drawFrame(HDC target, HDC screen, const ViewPlacement& view)
 {
-    // Enlarging repeats pixels and never blends them, at every sample rate.
+    // Enlarging repeats pixels and never blends them, at every sample rate: each pixel
+    // becomes a whole square of the factor. Inverted colours come in the same blit, for
+    // nothing; the indicator then keeps its own colours.
+    const int factor = factorOf(program.settings.ZoomFactor);
     SetStretchBltMode(target, COLORONCOLOR);
-    StretchBlt(target, 0, 0, clientWidth, clientHeight, screen, view.sourceX, view.sourceY, view.sourceWidth,
-               view.sourceHeight, SRCCOPY);
+    StretchBlt(target, view.pictureX, view.pictureY, view.sourceWidth * factor, view.sourceHeight * factor, screen,
+               view.sourceX, view.sourceY, view.sourceWidth, view.sourceHeight,
+               program.settings.InvertColors ? NOTSRCCOPY : SRCCOPY);
     drawIndicator(target, view.markerX, view.markerY);
 }
 
@@ -67,16 +71,17 @@ void renderView(HWND mainWindow, bool toSnapshot)
     // not moved.
     POINT cursor = program.lastCursorPos;
     GetCursorPos(&cursor);
-    if (!program.settings.UpdateAlways && !toSnapshot && cursor.x == program.lastCursorPos.x &&
+    if (!program.settings.UpdateAlways && !toSnapshot && !program.viewChanged && cursor.x == program.lastCursorPos.x &&
         cursor.y == program.lastCursorPos.y)
         return;
     program.lastCursorPos = cursor;
+    program.viewChanged = false;
 
     RECT client{};
     GetClientRect(mainWindow, &client);
     const int width = client.right, height = client.bottom;
     const ViewPlacement view =
-        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, cursorMonitor(cursor));
+        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomFactor, cursorMonitor(cursor));
 
     ScreenDC screen;
     if (toSnapshot) {
@@ -86,10 +91,10 @@ void renderView(HWND mainWindow, bool toSnapshot)
         program.snapshotWidth = width;
         program.snapshotHeight = height;
         SelectedObject keep(memory, program.snapshotBitmap.get());
-        drawFrame(memory, screen, view, width, height);
+        drawFrame(memory, screen, view);
     } else {
         WindowDC window(mainWindow);
-        drawFrame(window, screen, view, width, height);
+        drawFrame(window, screen, view);
     }
 }
 

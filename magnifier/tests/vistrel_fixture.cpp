@@ -81,7 +81,7 @@ std::string VistrelTest::state() const
     text << (IsWindowVisible(window_) ? "shown " : "hidden ")
          << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? "top " : "");
     rectangle(windowRect(window_));
-    for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
+    for (UINT id = IDM_EXIT; id <= IDM_INVERT_COLORS; ++id) {
         char name[64] = {};
         if ((GetMenuState(program.mainMenu.get(), id, MF_BYCOMMAND) & MF_CHECKED || id == IDM_SHOW_HIDE) &&
             GetMenuStringA(program.mainMenu.get(), id, name, sizeof name, MF_BYCOMMAND))
@@ -90,7 +90,8 @@ std::string VistrelTest::state() const
     const SettingsRecord& s = program.settings;
     text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "") << " | bar " << s.AppBarMode
          << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
-         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << s.ZoomLevel << " at ";
+         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << factorOf(s.ZoomFactor) << "/" << s.ZoomLevel
+         << " invert " << s.InvertColors << " at ";
     rectangle(s.WindowPosition);
     return text.str() + (barHeld() ? " held" : "");
 }
