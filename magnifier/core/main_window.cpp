@@ -41,6 +41,15 @@ LRESULT onDestroy(HWND window)
     return 0;
 }
 
+LRESULT onEndSession(HWND window, WPARAM sessionEnds)
+{
+    // Logging off or shutting down ends the process without WM_DESTROY: the settings
+    // are saved as at Exit, and nothing else is done that would hold the session up.
+    if (sessionEnds)
+        saveSettings(window);
+    return 0;
+}
+
 LRESULT onSize(HWND window, LPARAM lParam)
 {
     const int clientWidth = LOWORD(lParam), clientHeight = HIWORD(lParam);
@@ -226,6 +235,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_DESTROY:       return onDestroy(window);
+    case WM_ENDSESSION:    return onEndSession(window, wParam);
     case WM_SIZE:          return onSize(window, lParam);
     case WM_PAINT:         return onPaint(window);
     case WM_HELP:          openHelp(window); return 0;

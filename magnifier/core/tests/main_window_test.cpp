@@ -4,6 +4,7 @@
 #include "vistrel_fixture.h"
 
 #include "commands.h"
+#include "tray_icon.h"
 #include "single_instance.h"
 
 #include <functional>
@@ -133,6 +134,37 @@ TEST_F(MainWindowTest, ZoomByItsItemsStepsCtrlWheelNotchesAndHotkeysAndInvertCol
         steps[i].first();
         EXPECT_EQ(zoom(), steps[i].second) << "step " << i;
     }
+}
+
+// The balloons shown at the tray icon, as "title: text; ".
+std::string balloons;
+BOOL WINAPI recordBalloons(DWORD message, PNOTIFYICONDATAA data)
+{
+    if (data->uFlags & NIF_INFO)
+        balloons += std::string(data->szInfoTitle) + ": " + data->szInfo + "; ";
+    return Shell_NotifyIconA(message, data);
+}
+
+TEST_F(MainWindowTest, HotkeysAnotherProgramHoldsAreNamedOnceAndTakenWhenFree)
+{
+    shellNotifyIcon = recordBalloons;
+    balloons.clear();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0x4323, MOD_CONTROL | MOD_ALT, VK_INSERT) &&
+                RegisterHotKey(nullptr, 0x4324, MOD_ALT, VK_F11));
+    ASSERT_TRUE(start());
+    command(IDM_HOTKEYS);
+    auto sendRetryTimer = [&] { SendMessageA(window_, WM_TIMER, HOTKEY_RETRY_TIMER_ID, 0); };
+    sendRetryTimer();
+    EXPECT_EQ(balloons, "Vistrel: hotkeys in use: Another program holds Alt+F11, Ctrl+Alt+Insert. Vistrel takes "
+                        "them as soon as they are free.; ");
+    EXPECT_TRUE(program.settings.HotKeys && GetMenuState(program.mainMenu.get(), IDM_HOTKEYS, MF_BYCOMMAND) & MF_CHECKED);
+    // Let go, they are Vistrel's at the next retry: another registration fails.
+    UnregisterHotKey(nullptr, 0x4323);
+    UnregisterHotKey(nullptr, 0x4324);
+    sendRetryTimer();
+    EXPECT_FALSE(RegisterHotKey(nullptr, 0x4323, MOD_CONTROL | MOD_ALT, VK_INSERT));
+    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
+    EXPECT_EQ(balloons.find("; ") + 2, balloons.size()) << "told once";
 }
 
 TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
