@@ -133,3 +133,18 @@ TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x + 30);
 }
+
+TEST_F(ViewRenderTest, TheViewStopsAtTheEdgeOfTheCursorsMonitorNotThePrimaryOne)
+{
+    // Just right of the primary monitor's edge: the picture starts at that edge
+    // (the cursor's monitor) rather than 25 pixels left of it (the primary's).
+    splitScreenIntoTwoMonitors();
+    forgetCursorMonitor();
+    SetCursorPos(515, cursor.y);
+    const ViewPlacement view = placeView(515, cursor.y, width, height, Zoom::X4, {512, 0, 1024, 768});
+    const Pixels source = pixelsOf({512, view.sourceY, 512 + view.sourceWidth, view.sourceY + view.sourceHeight});
+    const Pixels frame = snapshot(Zoom::X4, 0);
+    for (int y = 0; y < height; y += 4)
+        for (int x = 0; x < width; x += 4)
+            ASSERT_EQ(frame[y * width + x], source[y / 4 * view.sourceWidth + x / 4]) << x << "," << y;
+}

@@ -97,3 +97,15 @@ TEST_F(ToolbarTest, AShowRequestDuringAHiddenStartDocksOnceWhenStartUpIsOver)
     ASSERT_TRUE(start(SW_HIDE));
     EXPECT_EQ(state(), "shown top" + shownDocked);
 }
+
+TEST_F(ToolbarTest, TheBarDocksOnTheMonitorOfTheWindowNotThePrimaryOne)
+{
+    splitScreenIntoTwoMonitors();
+    ASSERT_TRUE(start());
+    MoveWindow(window_, 600, 80, 200, 150, FALSE);
+    command(IDM_TOOLBAR_MODE);
+    const RECT r = windowRect(window_);
+    EXPECT_TRUE(r.left == 512 && r.top == 0 && r.right == 1024 && r.bottom == 96)
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    command(IDM_TOOLBAR_MODE);
+}
