@@ -34,7 +34,7 @@ bool barHeld()
 HMONITOR halfAt(LONG x) { return reinterpret_cast<HMONITOR>(x < 512 ? 1 : 2); }
 HMONITOR WINAPI halfAtPoint(POINT point, DWORD) { return halfAt(point.x); }
 HMONITOR WINAPI halfOfRect(LPCRECT r, DWORD) { return halfAt((r->left + r->right) / 2); }
-HMONITOR WINAPI halfOfWindow(HWND window, DWORD) { return halfAt((windowRect(window).left + windowRect(window).right) / 2); }
+HMONITOR WINAPI halfOfWindow(HWND window, DWORD) { const RECT r = windowRect(window); return halfOfRect(&r, 0); }
 BOOL WINAPI halfInfo(HMONITOR monitor, LPMONITORINFO info)
 {
     info->rcMonitor = info->rcWork = monitor == halfAt(0) ? RECT{0, 0, 512, 768} : RECT{512, 0, 1024, 768};
