@@ -23,6 +23,8 @@ struct ProgramState {
     int snapshotWidth = 0, snapshotHeight = 0;
     bool viewFrozen = false;          // while set, nothing is rendered and repaints show the snapshot
     POINT lastCursorPos{0, 0};        // the cursor at the last rendered frame
+    bool viewChanged = false;         // zoom or colours changed: the next tick draws even at rest
+    int wheelDelta = 0;               // Ctrl + wheel turned less than a notch, kept for the next
     std::optional<ScreenRectangle> cursorMonitor;  // the monitor of the last frame's cursor
 
     // Toolbar mode: the one record of every application-bar call, which keeps the
@@ -35,6 +37,10 @@ struct ProgramState {
     OwnedIcon trayIconMono;           // "VSMALLBW"
     bool trayIconAdded = false;       // added (or tried) and not removed since
     bool trayDoubleClicked = false;   // seen while a single click waits for a second
+
+    // The hotkeys this window has registered, one bit each; the others wait for the
+    // retry timer while HotKeys is set.
+    unsigned hotKeysHeld = 0;
 };
 
 extern ProgramState program;

@@ -1,6 +1,7 @@
 // What each command of the popup menu does. Settings change in memory at once and
-// reach the registry when the window is destroyed; no command repaints the view, the
-// next frame shows the change.
+// reach the registry when the window is destroyed or the session ends; no command
+// repaints the view, the next frame shows the change (after a change of zoom or
+// colours, the next tick draws one even while the cursor rests).
 #include "commands.h"
 
 #include "about_box.h"
@@ -10,6 +11,11 @@
 #include "toolbar.h"
 #include "tray_icon.h"
 #include "view.h"
+#include "view_geometry.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -26,10 +32,21 @@ void exitProgram(HWND mainWindow)
     DestroyWindow(mainWindow);
 }
 
-void setZoom(UINT command)
+// The factors' menu items, in the order of the factors.
+constexpr std::array<UINT, std::size(zoomFactors)> zoomCommands{IDM_ZOOM_2X, IDM_ZOOM_3X,  IDM_ZOOM_4X, IDM_ZOOM_6X,
+                                                                 IDM_ZOOM_8X, IDM_ZOOM_12X, IDM_ZOOM_16X};
+
+std::optional<Zoom> zoomOfCommand(UINT command)
 {
-    CheckMenuRadioItem(program.mainMenu.get(), IDM_ZOOM_2X, IDM_ZOOM_4X, command, MF_BYCOMMAND);
-    program.settings.ZoomLevel = command == IDM_ZOOM_2X ? 1 : 2;
+    const auto at = std::ranges::find(zoomCommands, command);
+    return at == zoomCommands.end() ? std::nullopt : std::optional(zoomFactors[at - zoomCommands.begin()]);
+}
+
+void toggleInvertColors()
+{
+    program.settings.InvertColors = toggled(program.settings.InvertColors);
+    checkMenuItem(IDM_INVERT_COLORS, program.settings.InvertColors != 0);
+    program.viewChanged = true;
 }
 
 void toggleAlwaysOnTop(HWND mainWindow)
@@ -54,10 +71,11 @@ void toggleHighSampleRate(HWND mainWindow)
 void setCursorIndicator(UINT command)
 {
     CheckMenuRadioItem(program.mainMenu.get(), IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, command, MF_BYCOMMAND);
-    program.settings.CursorType = static_cast<std::int32_t>(command - IDM_CURSOR_NONE);
+    const auto indicator = static_cast<Indicator>(command - IDM_CURSOR_NONE);
+    program.settings.CursorType = indicator;
     // None and Arrow need no image; the last Crosshair-type image stays loaded.
-    if (program.settings.CursorType >= 2)
-        loadIndicatorIcon(program.settings.CursorType);
+    if (indicator != Indicator::None && indicator != Indicator::Arrow)
+        loadIndicatorIcon(indicator);
 }
 
 void toggleHotKeys(HWND mainWindow)
@@ -71,6 +89,24 @@ void toggleHotKeys(HWND mainWindow)
 
 } // namespace
 
+void markZoom(Zoom zoom)
+{
+    // The items' identifiers are not one run, so each is marked on its own.
+    HMENU menu = program.mainMenu.get();
+    for (std::size_t i = 0; i < zoomCommands.size(); ++i)
+        if (zoomFactors[i] == zoom)
+            CheckMenuRadioItem(menu, zoomCommands[i], zoomCommands[i], zoomCommands[i], MF_BYCOMMAND);
+        else
+            CheckMenuItem(menu, zoomCommands[i], MF_BYCOMMAND | MF_UNCHECKED);
+}
+
+void zoomTo(Zoom zoom)
+{
+    setZoom(program.settings, zoom);
+    markZoom(zoom);
+    program.viewChanged = true;
+}
+
 void openHelp(HWND mainWindow)
 {
     WinHelpA(mainWindow, "Vistrel.hlp", HELP_FINDER, 0);
@@ -81,8 +117,9 @@ bool runMenuCommand(HWND mainWindow, UINT command)
     switch (command) {
     case IDM_EXIT:                 exitProgram(mainWindow); return true;
     case IDM_ABOUT:                showAboutBox(mainWindow); return true;
-    case IDM_ZOOM_2X:
-    case IDM_ZOOM_4X:              setZoom(command); return true;
+    case IDM_ZOOM_IN:              zoomTo(steppedZoom(program.settings.ZoomFactor, 1)); return true;
+    case IDM_ZOOM_OUT:             zoomTo(steppedZoom(program.settings.ZoomFactor, -1)); return true;
+    case IDM_INVERT_COLORS:        toggleInvertColors(); return true;
     case IDM_ALWAYS_ON_TOP:        toggleAlwaysOnTop(mainWindow); return true;
     case IDM_TOOLBAR_MODE:         toggleToolbarMode(mainWindow); return true;
     case IDM_HIGH_SAMPLE_RATE:     toggleHighSampleRate(mainWindow); return true;
@@ -98,6 +135,11 @@ bool runMenuCommand(HWND mainWindow, UINT command)
     case IDM_SHOW_HIDE:            toggleVisibility(mainWindow); return true;
     case IDM_HOTKEYS:              toggleHotKeys(mainWindow); return true;
     case IDM_HELP:                 openHelp(mainWindow); return true;
-    default:                       return false;
+    default:
+        if (const std::optional<Zoom> zoom = zoomOfCommand(command)) {
+            zoomTo(*zoom);
+            return true;
+        }
+        return false;
     }
 }

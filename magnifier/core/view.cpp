@@ -20,27 +20,31 @@ void drawIndicator(HDC target, int markerX, int markerY)
     // stretch it to the system icon size, which is larger than 32 at high DPI and
     // would move the indicator's centre off the marker.
     switch (program.settings.CursorType) {
-    case 1:
+    case Indicator::Arrow:
         DrawIconEx(target, markerX, markerY, program.arrowCursor, 0, 0, 0, nullptr, DI_NORMAL);
         break;
-    case 2:
-    case 3:
-    case 4:
+    case Indicator::Crosshair:
+    case Indicator::ZeroSight:
+    case Indicator::XoringCrosshair:
         if (program.indicatorIcon)
             DrawIconEx(target, markerX - indicatorCentre, markerY - indicatorCentre, program.indicatorIcon.get(), 0,
                        0, 0, nullptr, DI_NORMAL);
         break;
-    default:
+    case Indicator::None:
         break;
     }
 }
 
-void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidth, int clientHeight)
+void drawFrame(HDC target, HDC screen, const ViewPlacement& view)
 {
-    // Enlarging repeats pixels and never blends them, at every sample rate.
+    // Enlarging repeats pixels and never blends them, at every sample rate: each pixel
+    // becomes a whole square of the factor. Inverted colours come in the same blit, for
+    // nothing; the indicator then keeps its own colours.
+    const int factor = factorOf(program.settings.ZoomFactor);
     SetStretchBltMode(target, COLORONCOLOR);
-    StretchBlt(target, 0, 0, clientWidth, clientHeight, screen, view.sourceX, view.sourceY, view.sourceWidth,
-               view.sourceHeight, SRCCOPY);
+    StretchBlt(target, view.pictureX, view.pictureY, view.sourceWidth * factor, view.sourceHeight * factor, screen,
+               view.sourceX, view.sourceY, view.sourceWidth, view.sourceHeight,
+               program.settings.InvertColors ? NOTSRCCOPY : SRCCOPY);
     drawIndicator(target, view.markerX, view.markerY);
 }
 
@@ -67,16 +71,17 @@ void renderView(HWND mainWindow, bool toSnapshot)
     // not moved.
     POINT cursor = program.lastCursorPos;
     GetCursorPos(&cursor);
-    if (!program.settings.UpdateAlways && !toSnapshot && cursor.x == program.lastCursorPos.x &&
-        cursor.y == program.lastCursorPos.y)
+    const bool moved = cursor.x != program.lastCursorPos.x || cursor.y != program.lastCursorPos.y;
+    if (!program.settings.UpdateAlways && !toSnapshot && !program.viewChanged && !moved)
         return;
     program.lastCursorPos = cursor;
+    program.viewChanged = false;
 
     RECT client{};
     GetClientRect(mainWindow, &client);
     const int width = client.right, height = client.bottom;
     const ViewPlacement view =
-        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, cursorMonitor(cursor));
+        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomFactor, cursorMonitor(cursor));
 
     ScreenDC screen;
     if (toSnapshot) {
@@ -86,10 +91,10 @@ void renderView(HWND mainWindow, bool toSnapshot)
         program.snapshotWidth = width;
         program.snapshotHeight = height;
         SelectedObject keep(memory, program.snapshotBitmap.get());
-        drawFrame(memory, screen, view, width, height);
+        drawFrame(memory, screen, view);
     } else {
         WindowDC window(mainWindow);
-        drawFrame(window, screen, view, width, height);
+        drawFrame(window, screen, view);
     }
 }
 
@@ -123,12 +128,11 @@ void copyViewToClipboard(HWND mainWindow)
         program.snapshotBitmap.reset();
 }
 
-void loadIndicatorIcon(int cursorType)
+void loadIndicatorIcon(Indicator indicator)
 {
     // Loaded at 32 x 32 whatever the DPI (LoadIcon would take the system icon size),
     // so the program owns the handle and frees the one it replaces.
-    program.indicatorIcon.reset(static_cast<HICON>(LoadImageA(program.appInstance,
-                                                              MAKEINTRESOURCEA(IDI_INDICATOR_BASE + cursorType),
-                                                              IMAGE_ICON, indicatorSize, indicatorSize,
-                                                              LR_DEFAULTCOLOR)));
+    const int resource = IDI_INDICATOR_BASE + static_cast<int>(indicator);
+    program.indicatorIcon.reset(static_cast<HICON>(LoadImageA(program.appInstance, MAKEINTRESOURCEA(resource), IMAGE_ICON,
+                                                              indicatorSize, indicatorSize, LR_DEFAULTCOLOR)));
 }
