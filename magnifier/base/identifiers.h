@@ -27,6 +27,8 @@
 #define WM_TRAYNOTIFY   (WM_USER + 124)
 
 #define VIEW_TIMER_ID 12345
+// Runs while a click on the tray icon waits to be known as single.
+#define TRAY_CLICK_TIMER_ID 40032
 
 // The indicator icons are numbered 104 + CursorType; only 106 to 108 exist.
 #define IDI_INDICATOR_BASE    104

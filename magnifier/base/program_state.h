@@ -34,7 +34,6 @@ struct ProgramState {
     OwnedIcon trayIconColor;          // the 16 x 16 image of "VISTREL"
     OwnedIcon trayIconMono;           // "VSMALLBW"
     bool trayIconAdded = false;       // added (or tried) and not removed since
-    bool trayDoubleClicked = false;   // seen while a single click waits for a second
 };
 
 extern ProgramState program;

@@ -34,6 +34,7 @@ LRESULT onDestroy(HWND window)
         removeTrayIcon(window);
     removeAppBar();
     KillTimer(window, VIEW_TIMER_ID);
+    cancelTraySingleClick(window);
     disableHotKeys(window);
     tearDownProgramState();
     PostQuitMessage(0);
@@ -116,10 +117,22 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
+void onTraySingleClick(HWND window)
+{
+    if (!program.settings.AllwaysOnTop)
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    showTrayMenu(window);
+}
+
 LRESULT onTimer(HWND window, WPARAM timerId)
 {
     if (timerId == VIEW_TIMER_ID)
         renderView(window, false);
+    if (timerId == TRAY_CLICK_TIMER_ID) {
+        // No second click came in the double-click time.
+        cancelTraySingleClick(window);
+        onTraySingleClick(window);
+    }
     return 0;
 }
 
@@ -141,23 +154,14 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
     return 0;
 }
 
-void onTraySingleClick(HWND window)
-{
-    if (!trayClickStaysSingle(window))
-        return;
-    if (!program.settings.AllwaysOnTop)
-        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    showTrayMenu(window);
-}
-
 LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
 {
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
-        onTraySingleClick(window);
+        awaitSecondTrayClick(window);
         break;
     case WM_LBUTTONDBLCLK:
-        noteTrayDoubleClick();
+        cancelTraySingleClick(window);
         toggleVisibility(window);
         break;
     case WM_RBUTTONDOWN:
