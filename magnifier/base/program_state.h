@@ -34,6 +34,11 @@ struct ProgramState {
     OwnedIcon trayIconColor;          // the 16 x 16 image of "VISTREL"
     OwnedIcon trayIconMono;           // "VSMALLBW"
     bool trayIconAdded = false;       // added (or tried) and not removed since
+
+    // The help window, while it is open.
+    HWND helpWindow = nullptr;
+    OwnedFont helpFont;
+    WNDPROC helpTextDefaultProc = nullptr;  // the edit control's own, which ours hands on to
 };
 
 extern ProgramState program;

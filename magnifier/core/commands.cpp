@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "about_box.h"
+#include "help_window.h"
 #include "hotkeys.h"
 #include "identifiers.h"
 #include "program_state.h"
@@ -71,11 +72,6 @@ void toggleHotKeys(HWND mainWindow)
 
 } // namespace
 
-void openHelp(HWND mainWindow)
-{
-    WinHelpA(mainWindow, "Vistrel.hlp", HELP_FINDER, 0);
-}
-
 bool runMenuCommand(HWND mainWindow, UINT command)
 {
     switch (command) {
@@ -97,7 +93,7 @@ bool runMenuCommand(HWND mainWindow, UINT command)
         return true;
     case IDM_SHOW_HIDE:            toggleVisibility(mainWindow); return true;
     case IDM_HOTKEYS:              toggleHotKeys(mainWindow); return true;
-    case IDM_HELP:                 openHelp(mainWindow); return true;
+    case IDM_HELP:                 showHelp(mainWindow); return true;
     default:                       return false;
     }
 }

@@ -4,5 +4,3 @@
 
 // True when the identifier is a command of the menu and has been carried out.
 bool runMenuCommand(HWND mainWindow, UINT command);
-// The help file, for the Help command and F1.
-void openHelp(HWND mainWindow);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "commands.h"
+#include "help_window.h"
 #include "hotkeys.h"
 #include "identifiers.h"
 #include "program_state.h"
@@ -207,7 +208,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:       return onDestroy(window);
     case WM_SIZE:          return onSize(window, lParam);
     case WM_PAINT:         return onPaint(window);
-    case WM_HELP:          openHelp(window); return 0;
+    case WM_HELP:          showHelp(window); return 0;
     case WM_NCHITTEST:     return onHitTest(window, wParam, lParam);
     case WM_NCRBUTTONDOWN: return onNonClientRightButtonDown(window, lParam);
     case WM_COMMAND:       return onCommand(window, wParam, lParam);
