@@ -30,7 +30,7 @@ void exitProgram(HWND mainWindow)
 void setZoom(UINT command)
 {
     CheckMenuRadioItem(program.mainMenu.get(), IDM_ZOOM_2X, IDM_ZOOM_4X, command, MF_BYCOMMAND);
-    program.settings.ZoomLevel = command == IDM_ZOOM_2X ? 1 : 2;
+    setZoom(program.settings, command == IDM_ZOOM_2X ? Zoom::X2 : Zoom::X4);
 }
 
 void toggleAlwaysOnTop(HWND mainWindow)
@@ -55,10 +55,11 @@ void toggleHighSampleRate(HWND mainWindow)
 void setCursorIndicator(UINT command)
 {
     CheckMenuRadioItem(program.mainMenu.get(), IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, command, MF_BYCOMMAND);
-    program.settings.CursorType = static_cast<std::int32_t>(command - IDM_CURSOR_NONE);
+    const auto indicator = static_cast<Indicator>(command - IDM_CURSOR_NONE);
+    program.settings.CursorType = indicator;
     // None and Arrow need no image; the last Crosshair-type image stays loaded.
-    if (program.settings.CursorType >= 2)
-        loadIndicatorIcon(program.settings.CursorType);
+    if (indicator != Indicator::None && indicator != Indicator::Arrow)
+        loadIndicatorIcon(indicator);
 }
 
 void toggleHotKeys(HWND mainWindow)

@@ -42,7 +42,7 @@ void setMenuMarks()
     HMENU menu = program.mainMenu.get();
     CheckMenuRadioItem(menu, IDM_ZOOM_2X, IDM_ZOOM_4X, settings.ZoomLevel == 1 ? IDM_ZOOM_2X : IDM_ZOOM_4X,
                        MF_BYCOMMAND);
-    CheckMenuRadioItem(menu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + settings.CursorType,
+    CheckMenuRadioItem(menu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + static_cast<UINT>(settings.CursorType),
                        MF_BYCOMMAND);
     checkMenuItem(IDM_HIGH_SAMPLE_RATE, settings.HighSampleRate != 0);
     checkMenuItem(IDM_UPDATE_ALWAYS, settings.UpdateAlways != 0);

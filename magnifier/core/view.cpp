@@ -20,17 +20,17 @@ void drawIndicator(HDC target, int markerX, int markerY)
     // stretch it to the system icon size, which is larger than 32 at high DPI and
     // would move the indicator's centre off the marker.
     switch (program.settings.CursorType) {
-    case 1:
+    case Indicator::Arrow:
         DrawIconEx(target, markerX, markerY, program.arrowCursor, 0, 0, 0, nullptr, DI_NORMAL);
         break;
-    case 2:
-    case 3:
-    case 4:
+    case Indicator::Crosshair:
+    case Indicator::ZeroSight:
+    case Indicator::XoringCrosshair:
         if (program.indicatorIcon)
             DrawIconEx(target, markerX - indicatorCentre, markerY - indicatorCentre, program.indicatorIcon.get(), 0,
                        0, 0, nullptr, DI_NORMAL);
         break;
-    default:
+    case Indicator::None:
         break;
     }
 }
@@ -123,12 +123,12 @@ void copyViewToClipboard(HWND mainWindow)
         program.snapshotBitmap.reset();
 }
 
-void loadIndicatorIcon(int cursorType)
+void loadIndicatorIcon(Indicator indicator)
 {
     // Loaded at 32 x 32 whatever the DPI (LoadIcon would take the system icon size),
     // so the program owns the handle and frees the one it replaces.
     program.indicatorIcon.reset(static_cast<HICON>(LoadImageA(program.appInstance,
-                                                              MAKEINTRESOURCEA(IDI_INDICATOR_BASE + cursorType),
+                                                              MAKEINTRESOURCEA(IDI_INDICATOR_BASE + static_cast<int>(indicator)),
                                                               IMAGE_ICON, indicatorSize, indicatorSize,
                                                               LR_DEFAULTCOLOR)));
 }

@@ -1,6 +1,8 @@
 // The magnified view: one frame of the screen around the cursor, enlarged into the
 // window or into the snapshot bitmap, with the cursor indicator on top.
 #pragma once
+#include "settings_record.h"
+
 #include <windows.h>
 
 void renderView(HWND mainWindow, bool toSnapshot);
@@ -11,5 +13,5 @@ void paintSnapshot(HWND mainWindow);
 // for the copy and not kept.
 void copyViewToClipboard(HWND mainWindow);
 
-// Replaces indicatorIcon by the image of a Crosshair-type indicator (2 to 4).
-void loadIndicatorIcon(int cursorType);
+// Replaces indicatorIcon by the image of a Crosshair-type indicator.
+void loadIndicatorIcon(Indicator indicator);

@@ -1,94 +1,123 @@
-// The settings' value names and byte layout, and their two sets of defaults.
+// The settings table, and loading and repair by it.
 #include "settings.h"
 
 #include "window_placement.h"
 
-const char* settingsValueName(SettingsValue value)
-{
-    switch (value) {
-    case SettingsValue::AppBarMode:     return "AppBarMode";
-    case SettingsValue::HighSampleRate: return "HighSampleRate";
-    case SettingsValue::UpdateAlways:   return "UpdateAlways";
-    case SettingsValue::AllwaysOnTop:   return "AllwaysOnTop";
-    case SettingsValue::HotKeys:        return "HotKeys";
-    case SettingsValue::CursorType:     return "CursorType";
-    case SettingsValue::ZoomLevel:      return "ZoomLevel";
-    case SettingsValue::WindowPosition: return "WindowPosition";
-    }
-    return "";
-}
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
 template <typename Field>
 std::span<std::byte> bytesOf(Field& field)
 {
+    static_assert(sizeof(Field) == 4 || sizeof(Field) == 16);
     return std::as_writable_bytes(std::span<Field, 1>(&field, 1));
 }
 
-} // namespace
+// The value is named after its field.
+#define VALUE(field) #field, [](SettingsRecord& r) { return bytesOf(r.field); }
 
-std::span<std::byte> settingsValueBytes(SettingsRecord& record, SettingsValue value)
+constexpr std::int32_t off = 0, on = 1;
+
+const std::array<SettingsValue, 12> table{{
+    {VALUE(AppBarMode), off, off, Repair::Flag},
+    {VALUE(AllwaysOnTop), on, on, Repair::Flag},
+    {VALUE(HotKeys), off, std::nullopt, Repair::Flag},
+    {VALUE(UpdateAlways), off, off, Repair::Flag},
+    {VALUE(HighSampleRate), off, off, Repair::Flag},
+    {VALUE(CursorType), static_cast<std::int32_t>(Indicator::Arrow), static_cast<std::int32_t>(Indicator::Crosshair),
+     Repair::Range, static_cast<std::int32_t>(Indicator::None), static_cast<std::int32_t>(Indicator::XoringCrosshair)},
+    {VALUE(ZoomLevel), 2, 1, Repair::Range, 1, 2},
+    {VALUE(WindowPosition), 0, 0, Repair::Placement},
+    // Missing, it is taken from ZoomLevel, read before it.
+    {VALUE(ZoomFactor), 0, static_cast<std::int32_t>(Zoom::X2), Repair::ZoomFactor},
+    {VALUE(InvertColors), off, off, Repair::Flag},
+    {VALUE(FollowFocus), off, off, Repair::Flag},
+    {VALUE(FollowCaret), off, off, Repair::Flag},
+}};
+
+#undef VALUE
+
+void setDefault(SettingsRecord& record, const SettingsValue& value, std::int32_t number)
 {
-    static_assert(sizeof(ScreenRectangle) == 16 && sizeof(std::int32_t) == 4);
-    switch (value) {
-    case SettingsValue::AppBarMode:     return bytesOf(record.AppBarMode);
-    case SettingsValue::HighSampleRate: return bytesOf(record.HighSampleRate);
-    case SettingsValue::UpdateAlways:   return bytesOf(record.UpdateAlways);
-    case SettingsValue::AllwaysOnTop:   return bytesOf(record.AllwaysOnTop);
-    case SettingsValue::HotKeys:        return bytesOf(record.HotKeys);
-    case SettingsValue::CursorType:     return bytesOf(record.CursorType);
-    case SettingsValue::ZoomLevel:      return bytesOf(record.ZoomLevel);
-    case SettingsValue::WindowPosition: return bytesOf(record.WindowPosition);
-    }
-    return {};
+    if (value.repair == Repair::Placement)
+        record.WindowPosition = defaultWindowPosition;
+    else
+        std::memcpy(value.field(record).data(), &number, sizeof number);
 }
 
-void applyFirstRunDefaults(SettingsRecord& record)
+std::int32_t numberIn(SettingsRecord& record, const SettingsValue& value)
 {
-    record.AppBarMode = 0;
-    record.HighSampleRate = 0;
-    record.UpdateAlways = 0;
-    record.AllwaysOnTop = 1;
-    record.CursorType = 2;
-    record.ZoomLevel = 1;
-    record.WindowPosition = defaultWindowPosition;
+    std::int32_t number;
+    std::memcpy(&number, value.field(record).data(), sizeof number);
+    return number;
 }
 
-void applyMissingValueDefault(SettingsRecord& record, SettingsValue value)
+void repairZoomFactor(SettingsRecord& record)
 {
-    switch (value) {
-    case SettingsValue::AppBarMode:     record.AppBarMode = 0; break;
-    case SettingsValue::HighSampleRate: record.HighSampleRate = 0; break;
-    case SettingsValue::UpdateAlways:   record.UpdateAlways = 0; break;
-    case SettingsValue::AllwaysOnTop:   record.AllwaysOnTop = 1; break;
-    case SettingsValue::HotKeys:        record.HotKeys = 0; break;
-    case SettingsValue::CursorType:     record.CursorType = 1; break;
-    case SettingsValue::ZoomLevel:      record.ZoomLevel = 2; break;
-    case SettingsValue::WindowPosition: record.WindowPosition = defaultWindowPosition; break;
-    }
+    const Zoom read = record.ZoomFactor;
+    const bool known = std::ranges::find(zoomFactors, read) != std::end(zoomFactors);
+    // A key last saved by an older copy may hold a factor it did not change: the
+    // level, which that copy did write, decides then.
+    if (known && zoomLevelOf(read) == record.ZoomLevel)
+        return;
+    setZoom(record, record.ZoomLevel == 1 ? Zoom::X2 : Zoom::X4);
 }
 
-void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read)
+void repairPlacement(SettingsRecord& record, const WorkAreaUnder& workAreaUnder)
 {
-    for (SettingsValue value : settingsLoadOrder)
-        if (!read(settingsValueName(value), settingsValueBytes(record, value)))
-            applyMissingValueDefault(record, value);
-}
-
-void repairLoadedSettings(SettingsRecord& record, const WorkAreaUnder& workAreaUnder)
-{
-    // ZoomLevel is a shift count and CursorType picks a menu item and an icon: values
-    // outside their ranges would magnify nothing or mark nothing.
-    if (record.CursorType < 0 || record.CursorType > 4)
-        applyMissingValueDefault(record, SettingsValue::CursorType);
-    if (record.ZoomLevel < 1 || record.ZoomLevel > 2)
-        applyMissingValueDefault(record, SettingsValue::ZoomLevel);
     // A window nobody can see or grab cannot be moved back by its user.
     ScreenRectangle& r = record.WindowPosition;
     const auto workArea = r.right > r.left && r.bottom > r.top ? workAreaUnder(r) : std::nullopt;
     if (workArea)
         r = reachablePlacement(r, *workArea);
     else
-        applyMissingValueDefault(record, SettingsValue::WindowPosition);
+        r = defaultWindowPosition;
+}
+
+} // namespace
+
+std::span<const SettingsValue> settingsValues()
+{
+    return table;
+}
+
+void applyFirstRunDefaults(SettingsRecord& record)
+{
+    for (const SettingsValue& value : table)
+        if (value.atFirstRun)
+            setDefault(record, value, *value.atFirstRun);
+}
+
+void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read)
+{
+    for (const SettingsValue& value : table)
+        if (!read(value.name, value.field(record)))
+            setDefault(record, value, value.whenMissing);
+}
+
+void repairLoadedSettings(SettingsRecord& record, const WorkAreaUnder& workAreaUnder)
+{
+    for (const SettingsValue& value : table) {
+        const std::int32_t number = value.repair == Repair::Placement ? 0 : numberIn(record, value);
+        switch (value.repair) {
+        case Repair::Flag:
+            setDefault(record, value, number != 0 ? on : off);
+            break;
+        case Repair::Range:
+            // CursorType picks a menu item and an icon, ZoomLevel is a shift count:
+            // values outside their ranges would mark or magnify nothing.
+            if (number < value.lowest || number > value.highest)
+                setDefault(record, value, value.whenMissing);
+            break;
+        case Repair::ZoomFactor:
+            repairZoomFactor(record);
+            break;
+        case Repair::Placement:
+            repairPlacement(record, workAreaUnder);
+            break;
+        }
+    }
 }

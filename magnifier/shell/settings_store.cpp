@@ -1,5 +1,5 @@
-// The settings in HKEY_CURRENT_USER\Software\Quorix Inc.\Vistrel: eight REG_BINARY
-// values holding the fields' bytes, read once at start-up and written once at the end.
+// The settings in HKEY_CURRENT_USER\Software\Quorix Inc.\Vistrel: REG_BINARY values
+// holding the fields' bytes, read once at start-up and written once at the end.
 #include "settings_store.h"
 
 #include "monitors.h"
@@ -14,8 +14,9 @@ void loadSettings()
         applyFirstRunDefaults(program.settings);
         return;
     }
-    // The type is not asked for: a 4-byte REG_DWORD reads like a REG_BINARY. A shorter
-    // value replaces the leading bytes only; a longer one fails with ERROR_MORE_DATA.
+    // The type is not asked for: a 4-byte REG_DWORD reads like a REG_BINARY, a string
+    // as its characters (a flag "1" or even "0" is non-zero, so on). A shorter value
+    // replaces the leading bytes only; a longer one fails with ERROR_MORE_DATA.
     readSettingsValues(program.settings, [&](const char* name, std::span<std::byte> field) {
         DWORD size = static_cast<DWORD>(field.size());
         return RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(field.data()), &size) ==
@@ -37,9 +38,9 @@ void saveSettings(HWND mainWindow)
     if (RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, noClass, REG_OPTION_NON_VOLATILE,
                         KEY_READ | KEY_WRITE, nullptr, key.receive(), nullptr) != ERROR_SUCCESS)
         return;
-    for (SettingsValue value : settingsSaveOrder) {
-        std::span<std::byte> bytes = settingsValueBytes(program.settings, value);
-        RegSetValueExA(key, settingsValueName(value), 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
+    for (const SettingsValue& value : settingsValues()) {
+        const std::span<std::byte> bytes = value.field(program.settings);
+        RegSetValueExA(key, value.name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));
     }
 }

@@ -6,5 +6,5 @@ inline constexpr const char* settingsKeyPath = "Software\\Quorix Inc.\\Vistrel";
 
 // Fills program.settings from the registry, or from the defaults; cannot fail.
 void loadSettings();
-// Refreshes WindowPosition from the floating window and writes all eight values.
+// Refreshes WindowPosition from the floating window and writes every value.
 void saveSettings(HWND mainWindow);

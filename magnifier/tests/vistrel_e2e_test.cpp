@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewAndExitSavesTheEightValuesForTheNextStart)
+TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewAndExitSavesEveryValueForTheNextStart)
 {
     Vistrel vistrel;
     HWND window = vistrel.ready();
@@ -71,7 +71,8 @@ TEST_F(VistrelE2eTest, AltF11InAnotherProgramCopiesTheViewAndExitSavesTheEightVa
     for (const auto& [name, values] : {std::pair<const char*, std::vector<std::int32_t>>{"AppBarMode", {0}},
                                        {"HighSampleRate", {0}}, {"UpdateAlways", {1}}, {"AllwaysOnTop", {1}},
                                        {"CursorType", {2}}, {"ZoomLevel", {2}}, {"HotKeys", {1}},
-                                       {"WindowPosition", {210, 160, 510, 310}}})
+                                       {"WindowPosition", {210, 160, 510, 310}}, {"ZoomFactor", {4}},
+                                       {"InvertColors", {0}}, {"FollowFocus", {0}}, {"FollowCaret", {0}}})
         EXPECT_EQ(readBinaryValue(settingsKey, name), littleEndian(values)) << name;
 
     // The next start finds the window where it was left.

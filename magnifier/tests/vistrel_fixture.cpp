@@ -93,7 +93,7 @@ std::string VistrelTest::state() const
     const SettingsRecord& s = program.settings;
     text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "") << " | bar " << s.AppBarMode
          << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
-         << s.HighSampleRate << " cursor " << s.CursorType << " zoom " << s.ZoomLevel << " at ";
+         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << s.ZoomLevel << " at ";
     rectangle(s.WindowPosition);
     return text.str() + (barHeld() ? " held" : "");
 }

@@ -39,7 +39,7 @@ protected:
     // not), and where.
     int popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place = nullptr, DWORD waitMs = 0);
     // "shown|hidden [top] left,top,right,bottom", the checked menu items and the
-    // show/hide item, the hotkeys held by anyone, the eight settings in memory, and
+    // show/hide item, the hotkeys held by anyone, the settings in memory, and
     // "held" while some application bar holds the top of the screen.
     std::string state() const;
     std::string afterCommand(UINT id) { return command(id), state(); }

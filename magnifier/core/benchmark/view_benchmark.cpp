@@ -70,8 +70,8 @@ int main(int argc, char** argv)
     windowClass.hInstance = program.appInstance;
     windowClass.lpszClassName = "VistrelBenchmark";
     RegisterClassA(&windowClass);
-    program.settings.CursorType = 2;
-    loadIndicatorIcon(2);
+    program.settings.CursorType = Indicator::Crosshair;
+    loadIndicatorIcon(Indicator::Crosshair);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
 
     std::printf("Vistrel view: ms per frame, each a view-timer tick and the message loop until idle;\n"

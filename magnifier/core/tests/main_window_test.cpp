@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, StartUpLoadsTheMenuAndPlacesShowsMarksAndTimesTheWindowFr
     writeSettingsValue("WindowPosition", littleEndian({120, 80, 320, 230}));
     ASSERT_TRUE(start(SW_SHOWMINNOACTIVE));
     EXPECT_EQ(state(), "hidden 120,80,320,230 [&2X Zoom] [High Sample &Rate] [&XORing Crosshair] [&Update Always] "
-                       "[&Show] [&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 5 fast 1 cursor 4 zoom 1 at "
+                       "[&Show] [&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 1 fast 1 cursor 4 zoom 1 at "
                        "120,80,320,230");
     EXPECT_NEAR(timerPeriod(window_), 50, 20);
 }
