@@ -18,6 +18,8 @@
 #define IDM_SHOW_HIDE            40015
 #define IDM_HOTKEYS              40016
 #define IDM_HELP                 40017
+#define IDM_FOLLOW_FOCUS         40030
+#define IDM_FOLLOW_CARET         40031
 #define IDM_FILE                 65535
 
 #define HOTKEY_FREEZE 40976

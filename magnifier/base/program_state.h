@@ -3,6 +3,7 @@
 // window's WM_DESTROY tears it down; each subsystem keeps its part here.
 #pragma once
 #include "handles.h"
+#include "keyboard_places.h"
 #include "settings_record.h"
 
 #include <windows.h>
@@ -22,7 +23,12 @@ struct ProgramState {
     OwnedBitmap snapshotBitmap;       // one rendered frame, or null
     int snapshotWidth = 0, snapshotHeight = 0;
     bool viewFrozen = false;          // while set, nothing is rendered and repaints show the snapshot
-    POINT lastCursorPos{0, 0};        // the cursor at the last rendered frame
+    POINT lastCursorPos{0, 0};        // the mouse at the last look
+    KeyboardFollow keyboardFollow;    // the keyboard at the last look, and whether the view shows it
+    // The system's focus and text-cursor events, taken while a follow option is on.
+    OwnedWinEventHook focusEvents;
+    OwnedWinEventHook locationEvents;
+    HWND keyboardEventWindow = nullptr;  // the window whose view they refresh
     std::optional<ScreenRectangle> cursorMonitor;  // the monitor of the last frame's cursor
 
     // Toolbar mode: the one record of every application-bar call, which keeps the

@@ -7,6 +7,7 @@
 #include "help_window.h"
 #include "hotkeys.h"
 #include "identifiers.h"
+#include "keyboard_watch.h"
 #include "program_state.h"
 #include "toolbar.h"
 #include "tray_icon.h"
@@ -71,6 +72,13 @@ void toggleHotKeys(HWND mainWindow)
     checkMenuItem(IDM_HOTKEYS, program.settings.HotKeys != 0);
 }
 
+void toggleFollow(HWND mainWindow, std::int32_t& flag, UINT command)
+{
+    flag = toggled(flag);
+    checkMenuItem(command, flag != 0);
+    watchKeyboardEvents(mainWindow);
+}
+
 } // namespace
 
 bool runMenuCommand(HWND mainWindow, UINT command)
@@ -94,6 +102,8 @@ bool runMenuCommand(HWND mainWindow, UINT command)
         return true;
     case IDM_SHOW_HIDE:            toggleVisibility(mainWindow); return true;
     case IDM_HOTKEYS:              toggleHotKeys(mainWindow); return true;
+    case IDM_FOLLOW_FOCUS:         toggleFollow(mainWindow, program.settings.FollowFocus, command); return true;
+    case IDM_FOLLOW_CARET:         toggleFollow(mainWindow, program.settings.FollowCaret, command); return true;
     case IDM_HELP:                 showHelp(mainWindow); return true;
     default:                       return false;
     }

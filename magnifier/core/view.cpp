@@ -3,6 +3,8 @@
 
 #include "handles.h"
 #include "identifiers.h"
+#include "keyboard_follow.h"
+#include "keyboard_watch.h"
 #include "monitors.h"
 #include "packed_dib.h"
 #include "program_state.h"
@@ -41,7 +43,9 @@ void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidt
     SetStretchBltMode(target, COLORONCOLOR);
     StretchBlt(target, 0, 0, clientWidth, clientHeight, screen, view.sourceX, view.sourceY, view.sourceWidth,
                view.sourceHeight, SRCCOPY);
-    drawIndicator(target, view.markerX, view.markerY);
+    // The indicator marks the mouse: a view of the keyboard's place has none.
+    if (!program.keyboardFollow.shown)
+        drawIndicator(target, view.markerX, view.markerY);
 }
 
 // Looked up again only when the cursor leaves it or the monitors change: the look-up
@@ -65,12 +69,18 @@ void renderView(HWND mainWindow, bool toSnapshot)
         return;
     // Where the cursor cannot be read (a secure desktop is showing), it counts as
     // not moved.
-    POINT cursor = program.lastCursorPos;
-    GetCursorPos(&cursor);
-    if (!program.settings.UpdateAlways && !toSnapshot && cursor.x == program.lastCursorPos.x &&
-        cursor.y == program.lastCursorPos.y)
+    POINT mouse = program.lastCursorPos;
+    GetCursorPos(&mouse);
+    const bool mouseMoved = mouse.x != program.lastCursorPos.x || mouse.y != program.lastCursorPos.y;
+    const KeyboardFollow follow = followKeyboard(program.keyboardFollow, mouseMoved, lookAtKeyboard());
+    const bool keyboardMoved = follow.shown != program.keyboardFollow.shown;
+    program.lastCursorPos = mouse;
+    program.keyboardFollow = follow;
+    if (!program.settings.UpdateAlways && !toSnapshot && !mouseMoved && !keyboardMoved)
         return;
-    program.lastCursorPos = cursor;
+    // The view centres on the keyboard's place while it shows it, clamped to that
+    // place's monitor.
+    const POINT cursor = follow.shown ? POINT{follow.shown->x, follow.shown->y} : mouse;
 
     RECT client{};
     GetClientRect(mainWindow, &client);

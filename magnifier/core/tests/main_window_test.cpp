@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, StartUpLoadsTheMenuAndPlacesShowsMarksAndTimesTheWindowFr
     EXPECT_EQ(menuText(program.mainMenu.get()),
               "&File=65535,&Settings[&Hide=40015,-,&2X Zoom=40003,&4X Zoom=40004,-,&Cursor Indicator[&None=40009,"
               "&Arrow=40010,&Crosshair=40011,&Zero Sight=40012,&XORing Crosshair=40013],Always &on Top=40005,"
-              "&Toolbar Mode=40006,-,High Sample &Rate=40007,&Update Always=40014,&Enable Hotkeys=40016,-,"
+              "&Toolbar Mode=40006,Follow Keyboard &Focus=40030,Follow &Text Cursor=40031,-,High Sample &Rate=40007,&Update Always=40014,&Enable Hotkeys=40016,-,"
               "Help=40017,About Vistrel...=40002,-,E&xit=40001]");
     EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Crosshair] [&Hide] | bar 0 top 1 keys 0 "
                        "always 0 fast 0 cursor 2 zoom 1 at 0,0,100,100");

@@ -7,6 +7,7 @@
 #include "os_version_line.h"
 
 #include <fstream>
+#include <sstream>
 #include <future>
 
 // Runs on a thread of its own while the dialog's modal loop runs on the test's: the
@@ -64,14 +65,11 @@ TEST(AboutBoxAt150Percent, HasFontsAsLargeAsItsDialog)
     SetEnvironmentVariableA("VISTREL_DPI", "144");
     // The child's report proves that its filter found the test and that it passed.
     ScratchFolder folder;
-    const std::filesystem::path report = folder.path / "report.xml";
     ChildProcess tests("VISTREL_TESTS", L"--gtest_filter=VistrelTest.TheAboutBox* --gtest_output=xml:\"" +
-                                            report.wstring() + L"\"");
+                                            (folder.path / "report.xml").wstring() + L"\"");
     EXPECT_EQ(tests.waitForExit(60s), 0u);
-    std::ifstream file(report);
-    std::string line;
-    std::getline(file, line), std::getline(file, line);
-    EXPECT_NE(line.find(R"(<testsuites tests="1" failures="0" disabled="0" errors="0")"), std::string::npos) << line;
+    const std::string report = (std::ostringstream() << std::ifstream(folder.path / "report.xml").rdbuf()).str();
+    EXPECT_NE(report.find(R"(<testsuites tests="1" failures="0" disabled="0" errors="0")"), std::string::npos) << report;
     SetEnvironmentVariableA("VISTREL_DPI", nullptr);
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
 }

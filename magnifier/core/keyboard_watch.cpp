@@ -1,0 +1,59 @@
+// The text cursor from GetGUIThreadInfo, which every Windows and Wine answer (Wine
+// sends no text-cursor event, and many programs send none either); the events only
+// make the view quicker where they come.
+#include "keyboard_watch.h"
+
+#include "program_state.h"
+#include "view.h"
+
+KeyboardPlaces lookAtKeyboard()
+{
+    const SettingsRecord& settings = program.settings;
+    if (!settings.FollowCaret && !settings.FollowFocus)
+        return {};
+    DWORD processId = 0;
+    const DWORD threadId = GetWindowThreadProcessId(GetForegroundWindow(), &processId);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!threadId || processId == GetCurrentProcessId() || !GetGUIThreadInfo(threadId, &info))
+        return {};
+    KeyboardPlaces places;
+    if (settings.FollowCaret && info.hwndCaret) {
+        POINT centre{(info.rcCaret.left + info.rcCaret.right) / 2, (info.rcCaret.top + info.rcCaret.bottom) / 2};
+        if (ClientToScreen(info.hwndCaret, &centre))
+            places.caret = ScreenPoint{centre.x, centre.y};
+    }
+    if (RECT r; settings.FollowFocus && info.hwndFocus && GetWindowRect(info.hwndFocus, &r))
+        places.focus = ScreenRectangle{r.left, r.top, r.right, r.bottom};
+    return places;
+}
+
+namespace {
+
+void CALLBACK onKeyboardEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG, DWORD, DWORD)
+{
+    // Location changes come for every window and every move of the mouse pointer:
+    // only the text cursor's matter.
+    if (event == EVENT_OBJECT_LOCATIONCHANGE && object != OBJID_CARET)
+        return;
+    if (program.keyboardEventWindow)
+        renderView(program.keyboardEventWindow, false);
+}
+
+} // namespace
+
+void watchKeyboardEvents(HWND mainWindow)
+{
+    const bool wanted = program.settings.FollowCaret || program.settings.FollowFocus;
+    if (wanted == static_cast<bool>(program.focusEvents))
+        return;
+    program.keyboardEventWindow = wanted ? mainWindow : nullptr;
+    // Out of context: nothing is loaded into other programs, and the calls come
+    // through this thread's message loop.
+    auto hook = [](DWORD event) {
+        return OwnedWinEventHook(SetWinEventHook(event, event, nullptr, onKeyboardEvent, 0, 0,
+                                                 WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+    };
+    program.focusEvents = wanted ? hook(EVENT_OBJECT_FOCUS) : nullptr;
+    program.locationEvents = wanted ? hook(EVENT_OBJECT_LOCATIONCHANGE) : nullptr;
+}
