@@ -18,17 +18,29 @@
 #define IDM_SHOW_HIDE            40015
 #define IDM_HOTKEYS              40016
 #define IDM_HELP                 40017
+#define IDM_ZOOM_IN              40018
+#define IDM_ZOOM_OUT             40019
+#define IDM_ZOOM_3X              40020
+#define IDM_ZOOM_6X              40021
+#define IDM_ZOOM_8X              40022
+#define IDM_ZOOM_12X             40023
+#define IDM_ZOOM_16X             40024
+#define IDM_INVERT_COLORS        40025
 #define IDM_FOLLOW_FOCUS         40030
 #define IDM_FOLLOW_CARET         40031
 #define IDM_FILE                 65535
 
 #define HOTKEY_FREEZE 40976
 #define HOTKEY_COPY   40977
+#define HOTKEY_ZOOM_IN  40978
+#define HOTKEY_ZOOM_OUT 40979
+#define HOTKEY_INVERT   40980
 
 #define WM_APPBARNOTIFY (WM_USER + 123)
 #define WM_TRAYNOTIFY   (WM_USER + 124)
 
 #define VIEW_TIMER_ID 12345
+#define HOTKEY_RETRY_TIMER_ID 12349
 // Runs while a click on the tray icon waits to be known as single.
 #define TRAY_CLICK_TIMER_ID 40032
 

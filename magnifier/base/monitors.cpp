@@ -3,13 +3,15 @@
 
 #include "handles.h"
 
+MonitorCalls monitorCalls = systemMonitorCalls;
+
 namespace {
 
 MONITORINFO monitorInfo(HMONITOR monitor)
 {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    GetMonitorInfoA(monitor, &info);
+    monitorCalls.info(monitor, &info);
     return info;
 }
 
@@ -17,18 +19,18 @@ MONITORINFO monitorInfo(HMONITOR monitor)
 
 ScreenRectangle monitorAt(POINT point)
 {
-    return toScreenRectangle(monitorInfo(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)).rcMonitor);
+    return toScreenRectangle(monitorInfo(monitorCalls.fromPoint(point, MONITOR_DEFAULTTONEAREST)).rcMonitor);
 }
 
 ScreenRectangle monitorOf(HWND window)
 {
-    return toScreenRectangle(monitorInfo(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)).rcMonitor);
+    return toScreenRectangle(monitorInfo(monitorCalls.fromWindow(window, MONITOR_DEFAULTTONEAREST)).rcMonitor);
 }
 
 std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r)
 {
     const RECT rect = toRect(r);
-    HMONITOR monitor = MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
+    HMONITOR monitor = monitorCalls.fromRect(&rect, MONITOR_DEFAULTTONULL);
     if (!monitor)
         return std::nullopt;
     return toScreenRectangle(monitorInfo(monitor).rcWork);
@@ -37,7 +39,7 @@ std::optional<ScreenRectangle> workAreaUnder(const ScreenRectangle& r)
 ScreenRectangle workAreaNearest(const ScreenRectangle& r)
 {
     const RECT rect = toRect(r);
-    return toScreenRectangle(monitorInfo(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST)).rcWork);
+    return toScreenRectangle(monitorInfo(monitorCalls.fromRect(&rect, MONITOR_DEFAULTTONEAREST)).rcWork);
 }
 
 UINT windowDpi(HWND window)

@@ -17,6 +17,16 @@ inline ScreenRectangle toScreenRectangle(const RECT& r)
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The system's monitor calls; tests put a desktop of monitors of their own in place.
+struct MonitorCalls {
+    HMONITOR(WINAPI* fromPoint)(POINT, DWORD);
+    HMONITOR(WINAPI* fromWindow)(HWND, DWORD);
+    HMONITOR(WINAPI* fromRect)(LPCRECT, DWORD);
+    BOOL(WINAPI* info)(HMONITOR, LPMONITORINFO);
+};
+extern MonitorCalls monitorCalls;
+inline constexpr MonitorCalls systemMonitorCalls{MonitorFromPoint, MonitorFromWindow, MonitorFromRect, GetMonitorInfoA};
+
 // The whole monitor under a point, or the one nearest to it.
 ScreenRectangle monitorAt(POINT point);
 // The whole monitor that shows most of a window, or the one nearest to it.

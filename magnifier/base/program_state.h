@@ -29,6 +29,8 @@ struct ProgramState {
     OwnedWinEventHook focusEvents;
     OwnedWinEventHook locationEvents;
     HWND keyboardEventWindow = nullptr;  // the window whose view they refresh
+    bool viewChanged = false;         // zoom or colours changed: the next tick draws even at rest
+    int wheelDelta = 0;               // Ctrl + wheel turned less than a notch, kept for the next
     std::optional<ScreenRectangle> cursorMonitor;  // the monitor of the last frame's cursor
 
     // Toolbar mode: the one record of every application-bar call, which keeps the
@@ -40,6 +42,10 @@ struct ProgramState {
     OwnedIcon trayIconColor;          // the 16 x 16 image of "VISTREL"
     OwnedIcon trayIconMono;           // "VSMALLBW"
     bool trayIconAdded = false;       // added (or tried) and not removed since
+
+    // The hotkeys this window has registered, one bit each; the others wait for the
+    // retry timer while HotKeys is set.
+    unsigned hotKeysHeld = 0;
 
     // The help window, while it is open.
     HWND helpWindow = nullptr;

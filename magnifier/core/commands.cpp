@@ -12,6 +12,11 @@
 #include "toolbar.h"
 #include "tray_icon.h"
 #include "view.h"
+#include "view_geometry.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -28,10 +33,21 @@ void exitProgram(HWND mainWindow)
     DestroyWindow(mainWindow);
 }
 
-void setZoom(UINT command)
+// The factors' menu items, in the order of the factors.
+constexpr std::array<UINT, std::size(zoomFactors)> zoomCommands{IDM_ZOOM_2X, IDM_ZOOM_3X,  IDM_ZOOM_4X, IDM_ZOOM_6X,
+                                                                 IDM_ZOOM_8X, IDM_ZOOM_12X, IDM_ZOOM_16X};
+
+std::optional<Zoom> zoomOfCommand(UINT command)
 {
-    CheckMenuRadioItem(program.mainMenu.get(), IDM_ZOOM_2X, IDM_ZOOM_4X, command, MF_BYCOMMAND);
-    setZoom(program.settings, command == IDM_ZOOM_2X ? Zoom::X2 : Zoom::X4);
+    const auto at = std::ranges::find(zoomCommands, command);
+    return at == zoomCommands.end() ? std::nullopt : std::optional(zoomFactors[at - zoomCommands.begin()]);
+}
+
+void toggleInvertColors()
+{
+    program.settings.InvertColors = toggled(program.settings.InvertColors);
+    checkMenuItem(IDM_INVERT_COLORS, program.settings.InvertColors != 0);
+    program.viewChanged = true;
 }
 
 void toggleAlwaysOnTop(HWND mainWindow)
@@ -81,13 +97,32 @@ void toggleFollow(HWND mainWindow, std::int32_t& flag, UINT command)
 
 } // namespace
 
+void markZoom(Zoom zoom)
+{
+    // The items' identifiers are not one run, so each is marked on its own.
+    HMENU menu = program.mainMenu.get();
+    for (std::size_t i = 0; i < zoomCommands.size(); ++i)
+        if (zoomFactors[i] == zoom)
+            CheckMenuRadioItem(menu, zoomCommands[i], zoomCommands[i], zoomCommands[i], MF_BYCOMMAND);
+        else
+            CheckMenuItem(menu, zoomCommands[i], MF_BYCOMMAND | MF_UNCHECKED);
+}
+
+void zoomTo(Zoom zoom)
+{
+    setZoom(program.settings, zoom);
+    markZoom(zoom);
+    program.viewChanged = true;
+}
+
 bool runMenuCommand(HWND mainWindow, UINT command)
 {
     switch (command) {
     case IDM_EXIT:                 exitProgram(mainWindow); return true;
     case IDM_ABOUT:                showAboutBox(mainWindow); return true;
-    case IDM_ZOOM_2X:
-    case IDM_ZOOM_4X:              setZoom(command); return true;
+    case IDM_ZOOM_IN:              zoomTo(steppedZoom(program.settings.ZoomFactor, 1)); return true;
+    case IDM_ZOOM_OUT:             zoomTo(steppedZoom(program.settings.ZoomFactor, -1)); return true;
+    case IDM_INVERT_COLORS:        toggleInvertColors(); return true;
     case IDM_ALWAYS_ON_TOP:        toggleAlwaysOnTop(mainWindow); return true;
     case IDM_TOOLBAR_MODE:         toggleToolbarMode(mainWindow); return true;
     case IDM_HIGH_SAMPLE_RATE:     toggleHighSampleRate(mainWindow); return true;
@@ -105,6 +140,11 @@ bool runMenuCommand(HWND mainWindow, UINT command)
     case IDM_FOLLOW_FOCUS:         toggleFollow(mainWindow, program.settings.FollowFocus, command); return true;
     case IDM_FOLLOW_CARET:         toggleFollow(mainWindow, program.settings.FollowCaret, command); return true;
     case IDM_HELP:                 showHelp(mainWindow); return true;
-    default:                       return false;
+    default:
+        if (const std::optional<Zoom> zoom = zoomOfCommand(command)) {
+            zoomTo(*zoom);
+            return true;
+        }
+        return false;
     }
 }

@@ -13,6 +13,7 @@
 #include "toolbar.h"
 #include "tray_icon.h"
 #include "view.h"
+#include "view_geometry.h"
 
 namespace {
 
@@ -39,6 +40,15 @@ LRESULT onDestroy(HWND window)
     disableHotKeys(window);
     tearDownProgramState();
     PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT onEndSession(HWND window, WPARAM sessionEnds)
+{
+    // Logging off or shutting down ends the process without WM_DESTROY: the settings
+    // are saved as at Exit, and nothing else is done that would hold the session up.
+    if (sessionEnds)
+        saveSettings(window);
     return 0;
 }
 
@@ -134,6 +144,8 @@ LRESULT onTimer(HWND window, WPARAM timerId)
         cancelTraySingleClick(window);
         onTraySingleClick(window);
     }
+    if (timerId == HOTKEY_RETRY_TIMER_ID)
+        retryHotKeys(window);
     return 0;
 }
 
@@ -149,9 +161,31 @@ LRESULT onHotKey(HWND window, WPARAM hotKeyId)
     case HOTKEY_COPY:
         copyViewToClipboard(window);
         break;
+    case HOTKEY_ZOOM_IN:
+        runMenuCommand(window, IDM_ZOOM_IN);
+        break;
+    case HOTKEY_ZOOM_OUT:
+        runMenuCommand(window, IDM_ZOOM_OUT);
+        break;
+    case HOTKEY_INVERT:
+        runMenuCommand(window, IDM_INVERT_COLORS);
+        break;
     default:
         break;
     }
+    return 0;
+}
+
+LRESULT onMouseWheel(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
+        return DefWindowProcA(window, WM_MOUSEWHEEL, wParam, lParam);
+    // A fine-grained wheel sends parts of a notch; a step is taken per whole notch.
+    program.wheelDelta += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int steps = program.wheelDelta / WHEEL_DELTA;
+    program.wheelDelta -= steps * WHEEL_DELTA;
+    if (steps)
+        zoomTo(steppedZoom(program.settings.ZoomFactor, steps));
     return 0;
 }
 
@@ -206,6 +240,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_DESTROY:       return onDestroy(window);
+    case WM_ENDSESSION:    return onEndSession(window, wParam);
     case WM_SIZE:          return onSize(window, lParam);
     case WM_PAINT:         return onPaint(window);
     case WM_HELP:          showHelp(window); return 0;
@@ -214,6 +249,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:       return onCommand(window, wParam, lParam);
     case WM_TIMER:         return onTimer(window, wParam);
     case WM_HOTKEY:        return onHotKey(window, wParam);
+    case WM_MOUSEWHEEL:    return onMouseWheel(window, wParam, lParam);
     case WM_DISPLAYCHANGE: return onDisplayChange(window);
     case WM_DPICHANGED:    return onDpiChanged();
     case WM_TRAYNOTIFY:    return onTrayNotify(window, lParam);

@@ -3,6 +3,7 @@
 // before showing, the menu before its marks, docking last but the hotkeys.
 #include "start_up.h"
 
+#include "commands.h"
 #include "hotkeys.h"
 #include "identifiers.h"
 #include "keyboard_watch.h"
@@ -41,14 +42,14 @@ void setMenuMarks()
 {
     const SettingsRecord& settings = program.settings;
     HMENU menu = program.mainMenu.get();
-    CheckMenuRadioItem(menu, IDM_ZOOM_2X, IDM_ZOOM_4X, settings.ZoomLevel == 1 ? IDM_ZOOM_2X : IDM_ZOOM_4X,
-                       MF_BYCOMMAND);
+    markZoom(settings.ZoomFactor);
     CheckMenuRadioItem(menu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + static_cast<UINT>(settings.CursorType),
                        MF_BYCOMMAND);
     checkMenuItem(IDM_HIGH_SAMPLE_RATE, settings.HighSampleRate != 0);
     checkMenuItem(IDM_UPDATE_ALWAYS, settings.UpdateAlways != 0);
     checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);
     checkMenuItem(IDM_HOTKEYS, settings.HotKeys != 0);
+    checkMenuItem(IDM_INVERT_COLORS, settings.InvertColors != 0);
     checkMenuItem(IDM_FOLLOW_FOCUS, settings.FollowFocus != 0);
     checkMenuItem(IDM_FOLLOW_CARET, settings.FollowCaret != 0);
 }

@@ -37,15 +37,22 @@ void drawIndicator(HDC target, int markerX, int markerY)
     }
 }
 
-void drawFrame(HDC target, HDC screen, const ViewPlacement& view, int clientWidth, int clientHeight)
+void drawFrame(HDC target, HDC screen, const ViewPlacement& view, POINT mouse)
 {
-    // Enlarging repeats pixels and never blends them, at every sample rate.
+    // Enlarging repeats pixels and never blends them, at every sample rate: each pixel
+    // becomes a whole square of the factor. Inverted colours come in the same blit, for
+    // nothing; the indicator then keeps its own colours.
+    const int factor = factorOf(program.settings.ZoomFactor);
     SetStretchBltMode(target, COLORONCOLOR);
-    StretchBlt(target, 0, 0, clientWidth, clientHeight, screen, view.sourceX, view.sourceY, view.sourceWidth,
-               view.sourceHeight, SRCCOPY);
-    // The indicator marks the mouse: a view of the keyboard's place has none.
-    if (!program.keyboardFollow.shown)
-        drawIndicator(target, view.markerX, view.markerY);
+    StretchBlt(target, view.pictureX, view.pictureY, view.sourceWidth * factor, view.sourceHeight * factor, screen,
+               view.sourceX, view.sourceY, view.sourceWidth, view.sourceHeight,
+               program.settings.InvertColors ? NOTSRCCOPY : SRCCOPY);
+    // The indicator marks the mouse, where the view shows it: a view of the keyboard's
+    // place may not.
+    if (mouse.x >= view.sourceX && mouse.x < view.sourceX + view.sourceWidth && mouse.y >= view.sourceY &&
+        mouse.y < view.sourceY + view.sourceHeight)
+        drawIndicator(target, view.pictureX + (mouse.x - view.sourceX) * factor + factor / 2,
+                      view.pictureY + (mouse.y - view.sourceY) * factor + factor / 2);
 }
 
 // Looked up again only when the cursor leaves it or the monitors change: the look-up
@@ -76,8 +83,9 @@ void renderView(HWND mainWindow, bool toSnapshot)
     const bool keyboardMoved = follow.shown != program.keyboardFollow.shown;
     program.lastCursorPos = mouse;
     program.keyboardFollow = follow;
-    if (!program.settings.UpdateAlways && !toSnapshot && !mouseMoved && !keyboardMoved)
+    if (!program.settings.UpdateAlways && !toSnapshot && !program.viewChanged && !mouseMoved && !keyboardMoved)
         return;
+    program.viewChanged = false;
     // The view centres on the keyboard's place while it shows it, clamped to that
     // place's monitor.
     const POINT cursor = follow.shown ? POINT{follow.shown->x, follow.shown->y} : mouse;
@@ -86,7 +94,7 @@ void renderView(HWND mainWindow, bool toSnapshot)
     GetClientRect(mainWindow, &client);
     const int width = client.right, height = client.bottom;
     const ViewPlacement view =
-        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomLevel, cursorMonitor(cursor));
+        placeView(cursor.x, cursor.y, width, height, program.settings.ZoomFactor, cursorMonitor(cursor));
 
     ScreenDC screen;
     if (toSnapshot) {
@@ -96,10 +104,10 @@ void renderView(HWND mainWindow, bool toSnapshot)
         program.snapshotWidth = width;
         program.snapshotHeight = height;
         SelectedObject keep(memory, program.snapshotBitmap.get());
-        drawFrame(memory, screen, view, width, height);
+        drawFrame(memory, screen, view, mouse);
     } else {
         WindowDC window(mainWindow);
-        drawFrame(window, screen, view, width, height);
+        drawFrame(window, screen, view, mouse);
     }
 }
 

@@ -1,12 +1,16 @@
-// The placement of the magnified view: source rectangle, cursor offset, marker point.
+// The placement of the magnified view, and the zoom steps.
 #include "view_geometry.h"
 
-ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHeight, int zoomLevel,
+#include <algorithm>
+#include <iterator>
+
+ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHeight, Zoom zoom,
                         const ScreenRectangle& monitor)
 {
+    const int factor = factorOf(zoom);
     ViewPlacement view{};
-    view.sourceWidth = clientWidth >> zoomLevel;
-    view.sourceHeight = clientHeight >> zoomLevel;
+    view.sourceWidth = (clientWidth + factor - 1) / factor;
+    view.sourceHeight = (clientHeight + factor - 1) / factor;
     view.offsetX = view.sourceWidth / 2;
     view.offsetY = view.sourceHeight / 2;
     view.sourceX = cursorX - view.offsetX;
@@ -20,19 +24,27 @@ ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHei
         view.offsetY = cursorY - monitor.top;
         view.sourceY = monitor.top;
     }
-    // Near the right or bottom edge the picture stops at the border and the marker
-    // moves off the centre towards that edge.
+    // Near the right or bottom edge the picture stops at the border, its last pixel
+    // whole at the client's edge, and the marker moves off the centre towards it.
     if (int excess = view.sourceX + view.sourceWidth - monitor.right; excess > 0) {
         view.sourceX -= excess;
         view.offsetX += excess;
+        view.pictureX = clientWidth - view.sourceWidth * factor;
     }
     if (int excess = view.sourceY + view.sourceHeight - monitor.bottom; excess > 0) {
         view.sourceY -= excess;
         view.offsetY += excess;
+        view.pictureY = clientHeight - view.sourceHeight * factor;
     }
 
-    const int zoom = 1 << zoomLevel;
-    view.markerX = view.offsetX * zoom + zoom / 2;
-    view.markerY = view.offsetY * zoom + zoom / 2;
+    view.markerX = view.pictureX + view.offsetX * factor + factor / 2;
+    view.markerY = view.pictureY + view.offsetY * factor + factor / 2;
     return view;
+}
+
+Zoom steppedZoom(Zoom zoom, int steps)
+{
+    const auto* at = std::ranges::find(zoomFactors, zoom);
+    const auto index = std::clamp<std::ptrdiff_t>(at - std::begin(zoomFactors) + steps, 0, std::size(zoomFactors) - 1);
+    return zoomFactors[index];
 }

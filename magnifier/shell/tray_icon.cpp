@@ -67,6 +67,18 @@ BOOL removeTrayIcon(HWND mainWindow)
     return removed;
 }
 
+void showTrayBalloon(HWND mainWindow, const char* title, const std::string& text)
+{
+    // Balloons need the record's second form (Windows 2000 and later).
+    NOTIFYICONDATAA data = iconRecord(mainWindow);
+    data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    data.uFlags = NIF_INFO;
+    lstrcpynA(data.szInfoTitle, title, sizeof data.szInfoTitle);
+    lstrcpynA(data.szInfo, text.c_str(), sizeof data.szInfo);
+    data.dwInfoFlags = NIIF_WARNING;
+    shellNotifyIcon(NIM_MODIFY, &data);
+}
+
 void restoreTrayIcon(HWND mainWindow)
 {
     if (!program.trayIconAdded)

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 // The shell call; tests put a recorder in its place.
 extern BOOL(WINAPI* shellNotifyIcon)(DWORD message, PNOTIFYICONDATAA data);
 
@@ -16,6 +18,9 @@ BOOL removeTrayIcon(HWND mainWindow);
 void restoreTrayIcon(HWND mainWindow);
 // The message the shell broadcasts when its taskbar is created anew.
 UINT taskbarCreatedMessage();
+
+// A notice in a balloon at the icon, which does not stop the program.
+void showTrayBalloon(HWND mainWindow, const char* title, const std::string& text);
 
 // A single click may be the first half of a double click: its action waits for the
 // system's double-click time on a timer (TRAY_CLICK_TIMER_ID), while the view runs on.

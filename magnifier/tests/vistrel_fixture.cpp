@@ -1,6 +1,7 @@
 // The shared fixture of Vistrel's in-process tests.
 #include "vistrel_fixture.h"
 
+#include "monitors.h"
 #include "start_up.h"
 #include "tray_icon.h"
 
@@ -29,7 +30,32 @@ bool barHeld()
     return bar.rc.top > 0;
 }
 
+// The two monitors of splitScreenIntoTwoMonitors: 1 (primary) and 2.
+HMONITOR halfAt(LONG x)
+{
+    return reinterpret_cast<HMONITOR>(x < 512 ? 1 : 2);
+}
+HMONITOR WINAPI halfAtPoint(POINT point, DWORD) { return halfAt(point.x); }
+HMONITOR WINAPI halfOfRect(LPCRECT r, DWORD) { return halfAt((r->left + r->right) / 2); }
+HMONITOR WINAPI halfOfWindow(HWND window, DWORD flags)
+{
+    const RECT r = windowRect(window);
+    return halfOfRect(&r, flags);
+}
+BOOL WINAPI halfInfo(HMONITOR monitor, LPMONITORINFO info)
+{
+    const bool primary = monitor == halfAt(0);
+    info->rcMonitor = info->rcWork = primary ? RECT{0, 0, 512, 768} : RECT{512, 0, 1024, 768};
+    info->dwFlags = primary ? MONITORINFOF_PRIMARY : 0;
+    return TRUE;
+}
+
 } // namespace
+
+void splitScreenIntoTwoMonitors()
+{
+    monitorCalls = {halfAtPoint, halfOfWindow, halfOfRect, halfInfo};
+}
 
 void VistrelTest::SetUp()
 {
@@ -37,6 +63,7 @@ void VistrelTest::SetUp()
     ASSERT_TRUE(registered);
     setUpProgramState(GetModuleHandleA(nullptr));
     shellNotifyIcon = Shell_NotifyIconA;
+    monitorCalls = systemMonitorCalls;
 }
 
 void VistrelTest::TearDown()
@@ -84,7 +111,7 @@ std::string VistrelTest::state() const
     text << (IsWindowVisible(window_) ? "shown " : "hidden ")
          << (GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST ? "top " : "");
     rectangle(windowRect(window_));
-    for (UINT id = IDM_EXIT; id <= IDM_HOTKEYS; ++id) {
+    for (UINT id = IDM_EXIT; id <= IDM_INVERT_COLORS; ++id) {
         char name[64] = {};
         if ((GetMenuState(program.mainMenu.get(), id, MF_BYCOMMAND) & MF_CHECKED || id == IDM_SHOW_HIDE) &&
             GetMenuStringA(program.mainMenu.get(), id, name, sizeof name, MF_BYCOMMAND))
@@ -93,7 +120,8 @@ std::string VistrelTest::state() const
     const SettingsRecord& s = program.settings;
     text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "") << " | bar " << s.AppBarMode
          << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
-         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << s.ZoomLevel << " at ";
+         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << factorOf(s.ZoomFactor) << "/" << s.ZoomLevel
+         << " invert " << s.InvertColors << " at ";
     rectangle(s.WindowPosition);
     return text.str() + (barHeld() ? " held" : "");
 }

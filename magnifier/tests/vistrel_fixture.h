@@ -20,6 +20,10 @@ inline void writeSettingsValue(const char* name, const RegistryBytes& bytes, DWO
 // registration of keys already held fails.
 inline bool hotKeyIsTaken(UINT key) { return !RegisterHotKey(nullptr, 1, MOD_ALT, key) || !UnregisterHotKey(nullptr, 1); }
 
+// Splits the 1024 x 768 screen into two monitors for the program's look-ups: the
+// primary one left of x = 512, a second one right of it.
+void splitScreenIntoTwoMonitors();
+
 class VistrelTest : public testing::Test {
 protected:
     // The shell gets the tray records straight, unless a test puts a recorder between.

@@ -1,8 +1,9 @@
 // What a frame of the magnified view costs: frames rendered the way the view timer
 // renders them (a WM_TIMER to the window procedure, then the message loop until it
 // is idle, which is when Wine hands the window's pixels to the X server), at 2X and
-// 4X for a small and a wide client; and a tick at which the cursor has not moved,
-// also with both follow options on and a text cursor in another program.
+// 4X for a small and a wide client, at 16X plain and inverted for the wide one; and a
+// tick at which the cursor has not moved, also with both follow options on and a text
+// cursor in another program.
 // Argument: seconds per row (default 1).
 #include "identifiers.h"
 #include "main_window.h"
@@ -116,23 +117,31 @@ int main(int argc, char** argv)
 
     std::printf("Vistrel view: ms per frame, each a view-timer tick and the message loop until idle;\n"
                 "Crosshair indicator, at least 50 frames and more within %.1f s\n"
-                "client      zoom   frames  ms/frame\n",
+                "client      zoom           frames  ms/frame\n",
                 seconds);
-    for (const SIZE client : {SIZE{100, 100}, SIZE{800, 200}}) {
-        HWND window = makeWindow(client.cx, client.cy);
+    struct Row {
+        SIZE client;
+        Zoom zoom;
+        int inverted;
+    };
+    for (const Row& row : {Row{{100, 100}, Zoom::X2, 0}, {{100, 100}, Zoom::X4, 0}, {{800, 200}, Zoom::X2, 0},
+                           {{800, 200}, Zoom::X4, 0}, {{800, 200}, Zoom::X16, 0}, {{800, 200}, Zoom::X16, 1}}) {
+        HWND window = makeWindow(row.client.cx, row.client.cy);
         pumpUntilIdle();
-        for (int zoomLevel : {1, 2}) {
-            program.settings.ZoomLevel = zoomLevel;
-            program.settings.UpdateAlways = 1;  // every tick draws, as after every move
-            long frames = 0;
-            const double ms = millisecondsPer([&] { tick(window); }, seconds, 50, &frames);
-            std::printf("%3ld x %3ld  %2dX  %7ld  %8.3f\n", client.cx, client.cy, 1 << zoomLevel, frames, ms);
-        }
+        setZoom(program.settings, row.zoom);
+        program.settings.InvertColors = row.inverted;
+        program.settings.UpdateAlways = 1;  // every tick draws, as after every move
+        long frames = 0;
+        const double ms = millisecondsPer([&] { tick(window); }, seconds, 50, &frames);
+        std::printf("%3ld x %3ld  %2dX%s  %7ld  %8.3f\n", row.client.cx, row.client.cy, factorOf(row.zoom),
+                    row.inverted ? " inverted" : "         ", frames, ms);
         DestroyWindow(window);
     }
 
     // At rest: the last frame's cursor position is the current one. The window is
     // blackened first, so that any drawing at these ticks would show.
+    setZoom(program.settings, Zoom::X2);
+    program.settings.InvertColors = 0;
     auto atRest = [&](const char* what) {
         HWND window = makeWindow(800, 200);
         program.settings.UpdateAlways = 0;

@@ -4,8 +4,10 @@
 #include "vistrel_fixture.h"
 
 #include "commands.h"
+#include "tray_icon.h"
 #include "single_instance.h"
 
+#include <functional>
 #include <future>
 
 // The menu tree as text: items "text=id", a separator "-", a submenu in brackets.
@@ -38,26 +40,28 @@ TEST_F(MainWindowTest, StartUpLoadsTheMenuAndPlacesShowsMarksAndTimesTheWindowFr
 {
     ASSERT_TRUE(start());
     EXPECT_EQ(menuText(program.mainMenu.get()),
-              "&File=65535,&Settings[&Hide=40015,-,&2X Zoom=40003,&4X Zoom=40004,-,&Cursor Indicator[&None=40009,"
+              "&File=65535,&Settings[&Hide=40015,-,Zoom &In\tCtrl+Alt+Page Up=40018,Zoom &Out\tCtrl+Alt+Page Down=40019,"
+              "&2X Zoom=40003,&3X Zoom=40020,&4X Zoom=40004,&6X Zoom=40021,&8X Zoom=40022,1&2X Zoom=40023,"
+              "1&6X Zoom=40024,&Invert Colors\tCtrl+Alt+Insert=40025,-,&Cursor Indicator[&None=40009,"
               "&Arrow=40010,&Crosshair=40011,&Zero Sight=40012,&XORing Crosshair=40013],Always &on Top=40005,"
               "&Toolbar Mode=40006,Follow Keyboard &Focus=40030,Follow &Text Cursor=40031,-,High Sample &Rate=40007,&Update Always=40014,&Enable Hotkeys=40016,-,"
               "Help=40017,About Vistrel...=40002,-,E&xit=40001]");
     EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Crosshair] [&Hide] | bar 0 top 1 keys 0 "
-                       "always 0 fast 0 cursor 2 zoom 1 at 0,0,100,100");
+                       "always 0 fast 0 cursor 2 zoom 2/1 invert 0 at 0,0,100,100");
     EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_THICKFRAME);
     EXPECT_TRUE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
     EXPECT_NEAR(timerPeriod(window_), 200, 40);
     destroy();
     // Values unlike those of a missing value (4X, Arrow), so that each one shows; any
     // non-zero flag is set. Started minimised (or by default): hidden, in the tray only.
-    for (auto [name, value] : {std::pair{"ZoomLevel", 1}, {"CursorType", 4}, {"HighSampleRate", 1},
-                               {"UpdateAlways", 5}, {"AllwaysOnTop", 0}, {"HotKeys", 1}})
+    for (auto [name, value] : {std::pair{"ZoomLevel", 1}, {"ZoomFactor", 3}, {"CursorType", 4}, {"HighSampleRate", 1},
+                               {"UpdateAlways", 5}, {"AllwaysOnTop", 0}, {"HotKeys", 1}, {"InvertColors", 1}})
         writeSettingsValue(name, littleEndian({value}));
     writeSettingsValue("WindowPosition", littleEndian({120, 80, 320, 230}));
     ASSERT_TRUE(start(SW_SHOWMINNOACTIVE));
-    EXPECT_EQ(state(), "hidden 120,80,320,230 [&2X Zoom] [High Sample &Rate] [&XORing Crosshair] [&Update Always] "
-                       "[&Show] [&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 1 fast 1 cursor 4 zoom 1 at "
-                       "120,80,320,230");
+    EXPECT_EQ(state(), "hidden 120,80,320,230 [High Sample &Rate] [&XORing Crosshair] [&Update Always] [&Show] "
+                       "[&Enable Hotkeys] [&3X Zoom] [&Invert Colors\tCtrl+Alt+Insert] F11 F12 | bar 0 top 0 keys 1 "
+                       "always 1 fast 1 cursor 4 zoom 3/1 invert 1 at 120,80,320,230");
     EXPECT_NEAR(timerPeriod(window_), 50, 20);
 }
 
@@ -71,13 +75,13 @@ TEST_F(MainWindowTest, MenuCommandsChangeTheSettingsTheirMarksAndTheTimer)
                     IDM_HIGH_SAMPLE_RATE})
         command(id);
     EXPECT_EQ(state(), "hidden 0,0,100,100 [&4X Zoom] [High Sample &Rate] [&Arrow] [&Update Always] [&Show] "
-                       "[&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 1 fast 1 cursor 1 zoom 2 at 0,0,100,100");
+                       "[&Enable Hotkeys] F11 F12 | bar 0 top 0 keys 1 always 1 fast 1 cursor 1 zoom 4/2 invert 0 at 0,0,100,100");
     EXPECT_NEAR(timerPeriod(window_), 50, 20);
     for (UINT id : {IDM_ZOOM_2X, IDM_CURSOR_ZERO_SIGHT, IDM_ALWAYS_ON_TOP, IDM_UPDATE_ALWAYS, IDM_HOTKEYS,
                     IDM_SHOW_HIDE, IDM_HIGH_SAMPLE_RATE})
         command(id);
     EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Zero Sight] [&Hide] F11 | bar 0 top 1 "
-                       "keys 0 always 0 fast 0 cursor 3 zoom 1 at 0,0,100,100");
+                       "keys 0 always 0 fast 0 cursor 3 zoom 2/1 invert 0 at 0,0,100,100");
     UnregisterHotKey(nullptr, 0x4322);
     EXPECT_NEAR(timerPeriod(window_), 200, 40);
     EXPECT_EQ(GetMenuDefaultItem(settingsMenu(), FALSE, 0), static_cast<UINT>(IDM_SHOW_HIDE));
@@ -86,9 +90,81 @@ TEST_F(MainWindowTest, MenuCommandsChangeTheSettingsTheirMarksAndTheTimer)
     program.settings.AppBarMode = 1;
     const std::string docked = state();
     command(IDM_ALWAYS_ON_TOP);
-    for (UINT id : {40008u, 65535u, 40000u, 40018u})
+    for (UINT id : {40008u, 65535u, 40000u, 40026u})
         EXPECT_FALSE(runMenuCommand(window_, id)) << id;
     EXPECT_EQ(state(), docked);
+}
+
+TEST_F(MainWindowTest, ZoomByItsItemsStepsCtrlWheelNotchesAndHotkeysAndInvertColors)
+{
+    ASSERT_TRUE(start());
+    auto wheel = [&](int delta, WPARAM keys = MK_CONTROL) {
+        SendMessageA(window_, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(50, 50));
+    };
+    auto hotKey = [&](WPARAM id) { SendMessageA(window_, WM_HOTKEY, id, 0); };
+    // The checked zoom and colour items, then factor/level and the colours in memory.
+    auto zoom = [] {
+        std::string text;
+        for (UINT id : {IDM_ZOOM_2X, IDM_ZOOM_3X, IDM_ZOOM_4X, IDM_ZOOM_6X, IDM_ZOOM_8X, IDM_ZOOM_12X, IDM_ZOOM_16X,
+                        IDM_INVERT_COLORS}) {
+            char name[64] = {};
+            if (GetMenuState(program.mainMenu.get(), id, MF_BYCOMMAND) & MF_CHECKED)
+                GetMenuStringA(program.mainMenu.get(), id, name, 9, MF_BYCOMMAND), text += name + std::string(" ");
+        }
+        const SettingsRecord& s = program.settings;
+        return text + std::to_string(factorOf(s.ZoomFactor)) + "/" + std::to_string(s.ZoomLevel) + " " +
+               std::to_string(s.InvertColors);
+    };
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { command(IDM_ZOOM_16X); }, "1&6X Zoom 16/2 0"},
+        {[&] { command(IDM_ZOOM_IN); }, "1&6X Zoom 16/2 0"},
+        {[&] { wheel(-WHEEL_DELTA); }, "1&2X Zoom 12/2 0"},
+        // Half notches add up; without Ctrl the wheel does not zoom.
+        {[&] { wheel(-WHEEL_DELTA / 2); }, "1&2X Zoom 12/2 0"},
+        {[&] { wheel(-WHEEL_DELTA / 2); }, "&8X Zoom 8/2 0"},
+        {[&] { wheel(2 * WHEEL_DELTA, 0); }, "&8X Zoom 8/2 0"},
+        {[&] { hotKey(HOTKEY_ZOOM_OUT); }, "&6X Zoom 6/2 0"},
+        {[&] { command(IDM_ZOOM_OUT), command(IDM_ZOOM_OUT); }, "&3X Zoom 3/1 0"},
+        {[&] { wheel(-3 * WHEEL_DELTA); }, "&2X Zoom 2/1 0"},
+        {[&] { hotKey(HOTKEY_INVERT); }, "&2X Zoom &Invert C 2/1 1"},
+        {[&] { hotKey(HOTKEY_ZOOM_IN), wheel(WHEEL_DELTA); }, "&4X Zoom &Invert C 4/2 1"},
+        {[&] { command(IDM_INVERT_COLORS); }, "&4X Zoom 4/2 0"},
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].first();
+        EXPECT_EQ(zoom(), steps[i].second) << "step " << i;
+    }
+}
+
+// The balloons shown at the tray icon, as "title: text; ".
+std::string balloons;
+BOOL WINAPI recordBalloons(DWORD message, PNOTIFYICONDATAA data)
+{
+    if (data->uFlags & NIF_INFO)
+        balloons += std::string(data->szInfoTitle) + ": " + data->szInfo + "; ";
+    return Shell_NotifyIconA(message, data);
+}
+
+TEST_F(MainWindowTest, HotkeysAnotherProgramHoldsAreNamedOnceAndTakenWhenFree)
+{
+    shellNotifyIcon = recordBalloons;
+    balloons.clear();
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0x4323, MOD_CONTROL | MOD_ALT, VK_INSERT) &&
+                RegisterHotKey(nullptr, 0x4324, MOD_ALT, VK_F11));
+    ASSERT_TRUE(start());
+    command(IDM_HOTKEYS);
+    auto sendRetryTimer = [&] { SendMessageA(window_, WM_TIMER, HOTKEY_RETRY_TIMER_ID, 0); };
+    sendRetryTimer();
+    EXPECT_EQ(balloons, "Vistrel: hotkeys in use: Another program holds Alt+F11, Ctrl+Alt+Insert. Vistrel takes "
+                        "them as soon as they are free.; ");
+    EXPECT_TRUE(program.settings.HotKeys && GetMenuState(program.mainMenu.get(), IDM_HOTKEYS, MF_BYCOMMAND) & MF_CHECKED);
+    // Let go, they are Vistrel's at the next retry: another registration fails.
+    UnregisterHotKey(nullptr, 0x4323);
+    UnregisterHotKey(nullptr, 0x4324);
+    sendRetryTimer();
+    EXPECT_FALSE(RegisterHotKey(nullptr, 0x4323, MOD_CONTROL | MOD_ALT, VK_INSERT));
+    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
+    EXPECT_EQ(balloons.find("; ") + 2, balloons.size()) << "told once";
 }
 
 TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)

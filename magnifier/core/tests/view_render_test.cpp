@@ -1,5 +1,5 @@
 // Frames of the magnified view over a known picture on the screen, compared pixel for
-// pixel at 2X and 4X with each indicator at the marker point; live frames, the frozen
+// pixel at 2X, 4X and 16X, inverted and not, with each indicator at the marker point; live frames, the frozen
 // view and the picture the copy hotkey puts on the clipboard.
 #include "vistrel_fixture.h"
 
@@ -36,9 +36,9 @@ protected:
         pumpMessages();
     }
     // A fresh snapshot with the indicator, and whatever draw() adds on top of it.
-    Pixels snapshot(int zoomLevel, int cursorType, const std::function<void(HDC)>& draw = [](HDC) {})
+    Pixels snapshot(Zoom zoom, int cursorType, const std::function<void(HDC)>& draw = [](HDC) {})
     {
-        program.settings.ZoomLevel = zoomLevel;
+        program.settings.ZoomFactor = zoom;
         command(IDM_CURSOR_NONE + cursorType);
         renderView(window_, true);
         const MemoryDC memory(nullptr);
@@ -53,32 +53,35 @@ protected:
     std::unique_ptr<HWND__, BOOL(WINAPI*)(HWND)> pattern_{nullptr, DestroyWindow};
 };
 
-TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicatorAtTheMarker)
+TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtEachZoomInvertedOrNotWithEachIndicatorAtTheMarker)
 {
-    for (int zoomLevel : {1, 2}) {
-        SCOPED_TRACE(zoomLevel == 1 ? "2X" : "4X");
-        const ViewPlacement view = placeView(cursor.x, cursor.y, width, height, zoomLevel, {0, 0, 1024, 768});
-        // Every screen pixel of the source repeated z x z times.
+    // 120 is no multiple of 16: the last column shows half a pixel.
+    for (auto [zoom, inverted] : {std::pair{Zoom::X2, 0}, {Zoom::X4, 0}, {Zoom::X16, 0}, {Zoom::X16, 1}}) {
+        const int factor = factorOf(zoom);
+        SCOPED_TRACE(testing::Message() << factor << "X" << (inverted ? " inverted" : ""));
+        program.settings.InvertColors = inverted;
+        const ViewPlacement view = placeView(cursor.x, cursor.y, width, height, zoom, {0, 0, 1024, 768});
+        // Every screen pixel of the source repeated factor x factor times, inverted or not.
         const Pixels source =
             pixelsOf({view.sourceX, view.sourceY, view.sourceX + view.sourceWidth, view.sourceY + view.sourceHeight});
         Pixels expected(width * height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                expected[y * width + x] = source[(y >> zoomLevel) * view.sourceWidth + (x >> zoomLevel)];
-        EXPECT_TRUE(snapshot(zoomLevel, 0) == expected);
-        // Each indicator drawn over that at its own size: the arrow with its tip on the
-        // marker, the 32 x 32 images (drawn, inverting pixels and all, from the icons
-        // 106 to 108) centred on it.
+                expected[y * width + x] = source[y / factor * view.sourceWidth + x / factor] ^ (inverted ? 0xffffff : 0);
+        EXPECT_TRUE(snapshot(zoom, 0) == expected);
+        // Each indicator drawn over that in its own colours at its own size: the arrow
+        // with its tip on the marker, the 32 x 32 images (drawn, inverting pixels and
+        // all, from the icons 106 to 108) centred on it.
         const int marker = view.markerY * width + view.markerX;
         for (int type = 1; type <= 4; ++type) {
             const HICON image = type == 1 ? LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))
                                           : static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
                                                                           MAKEINTRESOURCEA(104 + type), IMAGE_ICON, 32, 32, 0));
             const int offset = type == 1 ? 0 : 15;
-            const Pixels wanted = snapshot(zoomLevel, 0, [&](HDC dc) {
+            const Pixels wanted = snapshot(zoom, 0, [&](HDC dc) {
                 DrawIconEx(dc, view.markerX - offset, view.markerY - offset, image, 0, 0, 0, nullptr, DI_NORMAL);
             });
-            EXPECT_TRUE(snapshot(zoomLevel, type) == wanted) << "indicator " << type;
+            EXPECT_TRUE(snapshot(zoom, type) == wanted) << "indicator " << type;
             // The Crosshair's centre is black, Zero Sight leaves the cursor's pixel in
             // sight, the XORing one inverts it.
             const DWORD under = expected[marker], centre[] = {wanted[marker], 0, under, under ^ 0xffffff};
@@ -90,7 +93,7 @@ TEST_F(ViewRenderTest, SnapshotsRepeatTheScreenPixelsAtBothZoomsWithEachIndicato
 TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlways)
 {
     ShowWindow(window_, SW_SHOWNOACTIVATE);
-    const Pixels wanted = snapshot(1, 2);
+    const Pixels wanted = snapshot(Zoom::X2, 2);
     // The class brush's colour, 0x00BBGGRR turned into 0x00RRGGBB.
     const Pixels background(wanted.size(), _byteswap_ulong(GetSysColor(COLOR_WINDOW)) >> 8);
     for (int always : {1, 0}) { // at rest, only Update Always draws over the repaint
@@ -112,7 +115,9 @@ TEST_F(ViewRenderTest, LiveFramesFollowTheCursorOnlyWhenItMovesUnlessUpdateAlway
 TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
 {
     // (A live copy renders a frame of its own: the end-to-end test presses the hotkey.)
-    const Pixels live = snapshot(1, 2);
+    // Inverted colours stay in the frozen and the copied picture.
+    program.settings.InvertColors = 1;
+    const Pixels live = snapshot(Zoom::X2, 2);
     // Frozen: the cursor moves, the timer ticks, nothing is rendered; a copy and then a
     // repaint show the frozen picture. Released, the view goes on.
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -127,4 +132,19 @@ TEST_F(ViewRenderTest, FreezeHoldsTheSnapshotAndCopyPutsTheViewOnTheClipboard)
     SendMessageA(window_, WM_HOTKEY, HOTKEY_FREEZE, 0);
     tick();
     EXPECT_EQ(program.lastCursorPos.x, cursor.x + 30);
+}
+
+TEST_F(ViewRenderTest, TheViewStopsAtTheEdgeOfTheCursorsMonitorNotThePrimaryOne)
+{
+    // Just right of the primary monitor's edge: the picture starts at that edge
+    // (the cursor's monitor) rather than 25 pixels left of it (the primary's).
+    splitScreenIntoTwoMonitors();
+    forgetCursorMonitor();
+    SetCursorPos(515, cursor.y);
+    const ViewPlacement view = placeView(515, cursor.y, width, height, Zoom::X4, {512, 0, 1024, 768});
+    const Pixels source = pixelsOf({512, view.sourceY, 512 + view.sourceWidth, view.sourceY + view.sourceHeight});
+    const Pixels frame = snapshot(Zoom::X4, 0);
+    for (int y = 0; y < height; y += 4)
+        for (int x = 0; x < width; x += 4)
+            ASSERT_EQ(frame[y * width + x], source[y / 4 * view.sourceWidth + x / 4]) << x << "," << y;
 }

@@ -40,3 +40,13 @@ TEST_F(VistrelTest, LoadingMissingShortLongAndUnusableValues)
                       {"WindowPosition", littleEndian({5000, 5000, 5100, 5100})}}),
               (Fields{2, 4, 1, 1, 1, 1, 0, 0, 100, 100}));
 }
+
+TEST_F(VistrelTest, TheEndOfTheSessionSavesAsExitDoes)
+{
+    ASSERT_TRUE(start());
+    command(IDM_ZOOM_8X);
+    SendMessageA(window_, WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(readBinaryValue(settingsKeyPath, "ZoomFactor").empty()) << "a session that goes on saves nothing";
+    SendMessageA(window_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(readBinaryValue(settingsKeyPath, "ZoomFactor"), littleEndian({8}));
+}

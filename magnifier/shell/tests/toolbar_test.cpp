@@ -20,8 +20,8 @@ protected:
 // holds some values, so the others have the defaults of a missing value: 4X, Arrow.)
 const std::string docked = " 0,0,1024,96 [&4X Zoom] [Always &on Top] [&Toolbar Mode] [&Arrow] ";
 const std::string floating = " 120,80,320,230 [&4X Zoom] [&Arrow] ";
-const std::string settings = "| bar 1 top 0 keys 0 always 0 fast 0 cursor 1 zoom 2 at 120,80,320,230";
-const std::string floatingSettings = "| bar 0 top 0 keys 0 always 0 fast 0 cursor 1 zoom 2 at 120,80,320,230";
+const std::string settings = "| bar 1 top 0 keys 0 always 0 fast 0 cursor 1 zoom 4/2 invert 0 at 120,80,320,230";
+const std::string floatingSettings = "| bar 0 top 0 keys 0 always 0 fast 0 cursor 1 zoom 4/2 invert 0 at 120,80,320,230";
 const std::string shownDocked = docked + "[&Hide] " + settings + " held";
 
 TEST_F(ToolbarTest, DockingAShownWindowAndLeavingAgain)
@@ -96,4 +96,16 @@ TEST_F(ToolbarTest, AShowRequestDuringAHiddenStartDocksOnceWhenStartUpIsOver)
     shellNotifyIcon = askToShowWhileAdding;
     ASSERT_TRUE(start(SW_HIDE));
     EXPECT_EQ(state(), "shown top" + shownDocked);
+}
+
+TEST_F(ToolbarTest, TheBarDocksOnTheMonitorOfTheWindowNotThePrimaryOne)
+{
+    splitScreenIntoTwoMonitors();
+    ASSERT_TRUE(start());
+    MoveWindow(window_, 600, 80, 200, 150, FALSE);
+    command(IDM_TOOLBAR_MODE);
+    const RECT r = windowRect(window_);
+    EXPECT_TRUE(r.left == 512 && r.top == 0 && r.right == 1024 && r.bottom == 96)
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    command(IDM_TOOLBAR_MODE);
 }
