@@ -116,10 +116,7 @@ TEST_F(VistrelE2eTest, FollowingTheTextCursorShowsTheTypingWhileTheMouseRestsFar
     Vistrel vistrel;
     HWND window = vistrel.ready();
     ASSERT_TRUE(window && !SendMessageA(window, WM_COMMAND, IDM_FOLLOW_CARET, 0));
-    ChildProcess typing("TYPING_WINDOW_EXE", L"400 300");
-    HWND box = waitForWindow(typing.id(), L"Edit", L"");
-    for (char c : std::string("Typed far from the mouse"))
-        PostMessageA(box, WM_CHAR, static_cast<WPARAM>(c), 0);
+    ChildProcess typing("TYPING_WINDOW_EXE", L"400 300 Typed far from the mouse");
     // Over the black screen, how much of the view shows the white text box.
     auto boxShare = [&] {
         const std::vector<DWORD> view = clientPixels(window);
