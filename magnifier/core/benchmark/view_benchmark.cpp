@@ -6,6 +6,7 @@
 // cursor in another program.
 // Argument: seconds per row (default 1).
 #include "identifiers.h"
+#include "keyboard_watch.h"
 #include "main_window.h"
 #include "program_state.h"
 #include "view.h"
@@ -166,6 +167,9 @@ int main(int argc, char** argv)
         TypingWindow typing;
         program.settings.FollowCaret = program.settings.FollowFocus = 1;
         atRest(typing.ready() ? "following focus and text cursor too" : "following (no typing_window.exe found!)");
+        long looks = 0;
+        const double lookMs = millisecondsPer([] { lookAtKeyboard(); }, seconds, 1000, &looks);
+        std::printf("of which the look at the text cursor and focus: %.1f us\n", lookMs * 1000.0);
         program.settings.FollowCaret = program.settings.FollowFocus = 0;
     }
     POINT cursor{};
