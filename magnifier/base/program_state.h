@@ -11,6 +11,16 @@
 
 #include <optional>
 
+// What the last look at the keyboard asked of the system, kept for the next look.
+struct KeyboardLook {
+    HWND foreground = nullptr;
+    DWORD thread = 0;                 // of the foreground window
+    bool ours = false;                // the foreground is Vistrel's own
+    HWND caretWindow = nullptr;       // the text cursor's window, and where it was in it
+    RECT caretRect{};
+    POINT caretCentre{};              // on the screen
+};
+
 struct ProgramState {
     HINSTANCE appInstance = nullptr;  // every resource is loaded from it
     SettingsRecord settings{};        // loaded at start-up, saved when the window goes
@@ -25,6 +35,7 @@ struct ProgramState {
     bool viewFrozen = false;          // while set, nothing is rendered and repaints show the snapshot
     POINT lastCursorPos{0, 0};        // the mouse at the last look
     KeyboardFollow keyboardFollow;    // the keyboard at the last look, and whether the view shows it
+    KeyboardLook keyboardLook;
     // The system's focus and text-cursor events, taken while a follow option is on.
     OwnedWinEventHook focusEvents;
     OwnedWinEventHook locationEvents;

@@ -11,17 +11,29 @@ KeyboardPlaces lookAtKeyboard()
     const SettingsRecord& settings = program.settings;
     if (!settings.FollowCaret && !settings.FollowFocus)
         return {};
-    DWORD processId = 0;
-    const DWORD threadId = GetWindowThreadProcessId(GetForegroundWindow(), &processId);
+    // Each question about another program's window is a round trip to the system (to
+    // the server under Wine): at rest, only the foreground and its thread's state are
+    // asked for again.
+    KeyboardLook& last = program.keyboardLook;
+    if (HWND foreground = GetForegroundWindow(); foreground != last.foreground) {
+        DWORD processId = 0;
+        last = KeyboardLook{foreground, GetWindowThreadProcessId(foreground, &processId)};
+        last.ours = processId == GetCurrentProcessId();
+    }
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!threadId || processId == GetCurrentProcessId() || !GetGUIThreadInfo(threadId, &info))
+    if (!last.thread || last.ours || !GetGUIThreadInfo(last.thread, &info))
         return {};
     KeyboardPlaces places;
     if (settings.FollowCaret && info.hwndCaret) {
-        POINT centre{(info.rcCaret.left + info.rcCaret.right) / 2, (info.rcCaret.top + info.rcCaret.bottom) / 2};
-        if (ClientToScreen(info.hwndCaret, &centre))
-            places.caret = ScreenPoint{centre.x, centre.y};
+        if (info.hwndCaret != last.caretWindow || !EqualRect(&info.rcCaret, &last.caretRect)) {
+            POINT centre{(info.rcCaret.left + info.rcCaret.right) / 2, (info.rcCaret.top + info.rcCaret.bottom) / 2};
+            last.caretWindow = ClientToScreen(info.hwndCaret, &centre) ? info.hwndCaret : nullptr;
+            last.caretRect = info.rcCaret;
+            last.caretCentre = centre;
+        }
+        if (last.caretWindow)
+            places.caret = ScreenPoint{last.caretCentre.x, last.caretCentre.y};
     }
     if (RECT r; settings.FollowFocus && info.hwndFocus && GetWindowRect(info.hwndFocus, &r))
         places.focus = ScreenRectangle{r.left, r.top, r.right, r.bottom};
