@@ -1,6 +1,7 @@
 // What each command of the popup menu does. Settings change in memory at once and
-// reach the registry when the window is destroyed; no command repaints the view, the
-// next frame shows the change.
+// reach the registry when the window is destroyed or the session ends; no command
+// repaints the view, the next frame shows the change (after a change of zoom or
+// colours, the next tick draws one even while the cursor rests).
 #include "commands.h"
 
 #include "about_box.h"

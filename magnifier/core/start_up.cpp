@@ -43,8 +43,8 @@ void setMenuMarks()
     const SettingsRecord& settings = program.settings;
     HMENU menu = program.mainMenu.get();
     markZoom(settings.ZoomFactor);
-    CheckMenuRadioItem(menu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR, IDM_CURSOR_NONE + static_cast<UINT>(settings.CursorType),
-                       MF_BYCOMMAND);
+    CheckMenuRadioItem(menu, IDM_CURSOR_NONE, IDM_CURSOR_XOR_CROSSHAIR,
+                       IDM_CURSOR_NONE + static_cast<UINT>(settings.CursorType), MF_BYCOMMAND);
     checkMenuItem(IDM_HIGH_SAMPLE_RATE, settings.HighSampleRate != 0);
     checkMenuItem(IDM_UPDATE_ALWAYS, settings.UpdateAlways != 0);
     checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);

@@ -145,8 +145,7 @@ void loadIndicatorIcon(Indicator indicator)
 {
     // Loaded at 32 x 32 whatever the DPI (LoadIcon would take the system icon size),
     // so the program owns the handle and frees the one it replaces.
-    program.indicatorIcon.reset(static_cast<HICON>(LoadImageA(program.appInstance,
-                                                              MAKEINTRESOURCEA(IDI_INDICATOR_BASE + static_cast<int>(indicator)),
-                                                              IMAGE_ICON, indicatorSize, indicatorSize,
-                                                              LR_DEFAULTCOLOR)));
+    const int resource = IDI_INDICATOR_BASE + static_cast<int>(indicator);
+    program.indicatorIcon.reset(static_cast<HICON>(LoadImageA(program.appInstance, MAKEINTRESOURCEA(resource), IMAGE_ICON,
+                                                              indicatorSize, indicatorSize, LR_DEFAULTCOLOR)));
 }

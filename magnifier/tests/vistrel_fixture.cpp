@@ -30,32 +30,20 @@ bool barHeld()
     return bar.rc.top > 0;
 }
 
-// The two monitors of splitScreenIntoTwoMonitors: 1 (primary) and 2.
-HMONITOR halfAt(LONG x)
-{
-    return reinterpret_cast<HMONITOR>(x < 512 ? 1 : 2);
-}
+// The two monitors of splitScreenIntoTwoMonitors are 1 (primary, left) and 2.
+HMONITOR halfAt(LONG x) { return reinterpret_cast<HMONITOR>(x < 512 ? 1 : 2); }
 HMONITOR WINAPI halfAtPoint(POINT point, DWORD) { return halfAt(point.x); }
 HMONITOR WINAPI halfOfRect(LPCRECT r, DWORD) { return halfAt((r->left + r->right) / 2); }
-HMONITOR WINAPI halfOfWindow(HWND window, DWORD flags)
-{
-    const RECT r = windowRect(window);
-    return halfOfRect(&r, flags);
-}
+HMONITOR WINAPI halfOfWindow(HWND window, DWORD) { const RECT r = windowRect(window); return halfOfRect(&r, 0); }
 BOOL WINAPI halfInfo(HMONITOR monitor, LPMONITORINFO info)
 {
-    const bool primary = monitor == halfAt(0);
-    info->rcMonitor = info->rcWork = primary ? RECT{0, 0, 512, 768} : RECT{512, 0, 1024, 768};
-    info->dwFlags = primary ? MONITORINFOF_PRIMARY : 0;
+    info->rcMonitor = info->rcWork = monitor == halfAt(0) ? RECT{0, 0, 512, 768} : RECT{512, 0, 1024, 768};
     return TRUE;
 }
 
 } // namespace
 
-void splitScreenIntoTwoMonitors()
-{
-    monitorCalls = {halfAtPoint, halfOfWindow, halfOfRect, halfInfo};
-}
+void splitScreenIntoTwoMonitors() { monitorCalls = {halfAtPoint, halfOfWindow, halfOfRect, halfInfo}; }
 
 void VistrelTest::SetUp()
 {
@@ -120,8 +108,8 @@ std::string VistrelTest::state() const
     const SettingsRecord& s = program.settings;
     text << (hotKeyIsTaken(VK_F11) ? " F11" : "") << (hotKeyIsTaken(VK_F12) ? " F12" : "") << " | bar " << s.AppBarMode
          << " top " << s.AllwaysOnTop << " keys " << s.HotKeys << " always " << s.UpdateAlways << " fast "
-         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << factorOf(s.ZoomFactor) << "/" << s.ZoomLevel
-         << " invert " << s.InvertColors << " at ";
+         << s.HighSampleRate << " cursor " << static_cast<int>(s.CursorType) << " zoom " << factorOf(s.ZoomFactor)
+         << "/" << s.ZoomLevel << " invert " << s.InvertColors << " at ";
     rectangle(s.WindowPosition);
     return text.str() + (barHeld() ? " held" : "");
 }

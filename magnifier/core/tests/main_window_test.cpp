@@ -7,8 +7,8 @@
 #include "tray_icon.h"
 #include "single_instance.h"
 
-#include <functional>
 #include <future>
+#include <regex>
 
 // The menu tree as text: items "text=id", a separator "-", a submenu in brackets.
 std::string menuText(HMENU menu)
@@ -95,76 +95,62 @@ TEST_F(MainWindowTest, MenuCommandsChangeTheSettingsTheirMarksAndTheTimer)
     EXPECT_EQ(state(), docked);
 }
 
-TEST_F(MainWindowTest, ZoomByItsItemsStepsCtrlWheelNotchesAndHotkeysAndInvertColors)
-{
-    ASSERT_TRUE(start());
-    auto wheel = [&](int delta, WPARAM keys = MK_CONTROL) {
-        SendMessageA(window_, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta), MAKELPARAM(50, 50));
-    };
-    auto hotKey = [&](WPARAM id) { SendMessageA(window_, WM_HOTKEY, id, 0); };
-    // The checked zoom and colour items, then factor/level and the colours in memory.
-    auto zoom = [] {
-        std::string text;
-        for (UINT id : {IDM_ZOOM_2X, IDM_ZOOM_3X, IDM_ZOOM_4X, IDM_ZOOM_6X, IDM_ZOOM_8X, IDM_ZOOM_12X, IDM_ZOOM_16X,
-                        IDM_INVERT_COLORS}) {
-            char name[64] = {};
-            if (GetMenuState(program.mainMenu.get(), id, MF_BYCOMMAND) & MF_CHECKED)
-                GetMenuStringA(program.mainMenu.get(), id, name, 9, MF_BYCOMMAND), text += name + std::string(" ");
-        }
-        const SettingsRecord& s = program.settings;
-        return text + std::to_string(factorOf(s.ZoomFactor)) + "/" + std::to_string(s.ZoomLevel) + " " +
-               std::to_string(s.InvertColors);
-    };
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { command(IDM_ZOOM_16X); }, "1&6X Zoom 16/2 0"},
-        {[&] { command(IDM_ZOOM_IN); }, "1&6X Zoom 16/2 0"},
-        {[&] { wheel(-WHEEL_DELTA); }, "1&2X Zoom 12/2 0"},
-        // Half notches add up; without Ctrl the wheel does not zoom.
-        {[&] { wheel(-WHEEL_DELTA / 2); }, "1&2X Zoom 12/2 0"},
-        {[&] { wheel(-WHEEL_DELTA / 2); }, "&8X Zoom 8/2 0"},
-        {[&] { wheel(2 * WHEEL_DELTA, 0); }, "&8X Zoom 8/2 0"},
-        {[&] { hotKey(HOTKEY_ZOOM_OUT); }, "&6X Zoom 6/2 0"},
-        {[&] { command(IDM_ZOOM_OUT), command(IDM_ZOOM_OUT); }, "&3X Zoom 3/1 0"},
-        {[&] { wheel(-3 * WHEEL_DELTA); }, "&2X Zoom 2/1 0"},
-        {[&] { hotKey(HOTKEY_INVERT); }, "&2X Zoom &Invert C 2/1 1"},
-        {[&] { hotKey(HOTKEY_ZOOM_IN), wheel(WHEEL_DELTA); }, "&4X Zoom &Invert C 4/2 1"},
-        {[&] { command(IDM_INVERT_COLORS); }, "&4X Zoom 4/2 0"},
-    };
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        steps[i].first();
-        EXPECT_EQ(zoom(), steps[i].second) << "step " << i;
-    }
-}
-
 // The balloons shown at the tray icon, as "title: text; ".
 std::string balloons;
 BOOL WINAPI recordBalloons(DWORD message, PNOTIFYICONDATAA data)
 {
-    if (data->uFlags & NIF_INFO)
-        balloons += std::string(data->szInfoTitle) + ": " + data->szInfo + "; ";
+    balloons += data->uFlags & NIF_INFO ? std::string(data->szInfoTitle) + ": " + data->szInfo + "; " : "";
     return Shell_NotifyIconA(message, data);
+}
+
+TEST_F(MainWindowTest, ZoomAndColoursByTheirItemsCtrlWheelNotchesAndHotkeysSavedWhenTheSessionEnds)
+{
+    ASSERT_TRUE(start());
+    const std::regex zoomAndColourMarks(R"(\[[^\]]*(X Zoom|Invert)[^\]]*\] )");
+    // Messages to the window, and the marks and the zoom and colours in memory after.
+    const std::tuple<UINT, WPARAM, const char*> steps[] = {
+        {WM_COMMAND, IDM_ZOOM_16X, "[1&6X Zoom] | zoom 16/2 invert 0"},
+        {WM_COMMAND, IDM_ZOOM_IN, "[1&6X Zoom] | zoom 16/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA), "[1&2X Zoom] | zoom 12/2 invert 0"},
+        // Half notches add up; without Ctrl the wheel does not zoom.
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA / 2), "[1&2X Zoom] | zoom 12/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -WHEEL_DELTA / 2), "[&8X Zoom] | zoom 8/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), "[&8X Zoom] | zoom 8/2 invert 0"},
+        {WM_HOTKEY, HOTKEY_ZOOM_OUT, "[&6X Zoom] | zoom 6/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -3 * WHEEL_DELTA), "[&2X Zoom] | zoom 2/1 invert 0"},
+        {WM_COMMAND, IDM_ZOOM_OUT, "[&2X Zoom] | zoom 2/1 invert 0"},
+        {WM_HOTKEY, HOTKEY_INVERT, "[&2X Zoom] [&Invert Colors\tCtrl+Alt+Insert] | zoom 2/1 invert 1"},
+        {WM_HOTKEY, HOTKEY_ZOOM_IN, "[&3X Zoom] [&Invert Colors\tCtrl+Alt+Insert] | zoom 3/1 invert 1"},
+        // A session that goes on saves nothing; its end saves as Exit does.
+        {WM_ENDSESSION, FALSE, "[&3X Zoom] [&Invert Colors\tCtrl+Alt+Insert] | zoom 3/1 invert 1"},
+    };
+    for (const auto& [message, wParam, expected] : steps) {
+        SendMessageA(window_, message, wParam, 0);
+        std::string s = state(), seen;
+        for (std::sregex_iterator mark(s.begin(), s.end(), zoomAndColourMarks), end; mark != end; ++mark)
+            seen += mark->str();
+        EXPECT_EQ(seen + "| " + s.substr(s.find("zoom"), s.find(" at") - s.find("zoom")), expected);
+        EXPECT_TRUE(readBinaryValue(settingsKeyPath, "ZoomFactor").empty());
+    }
+    SendMessageA(window_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    for (auto [name, value] : {std::pair{"ZoomFactor", 3}, {"ZoomLevel", 1}, {"InvertColors", 1}})
+        EXPECT_EQ(readBinaryValue(settingsKeyPath, name), littleEndian({value})) << name;
 }
 
 TEST_F(MainWindowTest, HotkeysAnotherProgramHoldsAreNamedOnceAndTakenWhenFree)
 {
     shellNotifyIcon = recordBalloons;
-    balloons.clear();
-    ASSERT_TRUE(RegisterHotKey(nullptr, 0x4323, MOD_CONTROL | MOD_ALT, VK_INSERT) &&
-                RegisterHotKey(nullptr, 0x4324, MOD_ALT, VK_F11));
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_INSERT) &&
+                RegisterHotKey(nullptr, 2, MOD_ALT, VK_F11));
     ASSERT_TRUE(start());
     command(IDM_HOTKEYS);
-    auto sendRetryTimer = [&] { SendMessageA(window_, WM_TIMER, HOTKEY_RETRY_TIMER_ID, 0); };
-    sendRetryTimer();
-    EXPECT_EQ(balloons, "Vistrel: hotkeys in use: Another program holds Alt+F11, Ctrl+Alt+Insert. Vistrel takes "
-                        "them as soon as they are free.; ");
-    EXPECT_TRUE(program.settings.HotKeys && GetMenuState(program.mainMenu.get(), IDM_HOTKEYS, MF_BYCOMMAND) & MF_CHECKED);
-    // Let go, they are Vistrel's at the next retry: another registration fails.
-    UnregisterHotKey(nullptr, 0x4323);
-    UnregisterHotKey(nullptr, 0x4324);
-    sendRetryTimer();
-    EXPECT_FALSE(RegisterHotKey(nullptr, 0x4323, MOD_CONTROL | MOD_ALT, VK_INSERT));
-    EXPECT_TRUE(hotKeyIsTaken(VK_F11));
-    EXPECT_EQ(balloons.find("; ") + 2, balloons.size()) << "told once";
+    SendMessageA(window_, WM_TIMER, HOTKEY_RETRY_TIMER_ID, 0);
+    EXPECT_EQ(std::exchange(balloons, ""), "Vistrel: hotkeys in use: Another program holds Alt+F11, Ctrl+Alt+Insert. "
+                                           "Vistrel takes them as soon as they are free.; ");
+    // Let go, they are Vistrel's at the next retry, and nothing more is said.
+    UnregisterHotKey(nullptr, 1), UnregisterHotKey(nullptr, 2);
+    SendMessageA(window_, WM_TIMER, HOTKEY_RETRY_TIMER_ID, 0);
+    EXPECT_TRUE(!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_INSERT) && hotKeyIsTaken(VK_F11) && balloons.empty());
 }
 
 TEST_F(MainWindowTest, DragResizeMinimumHitTestsAndThePopupMenu)
