@@ -17,8 +17,7 @@ TEST(KeyboardFollow, TheKeyboardTakesTheViewWhenItMovesWhileTheMouseRestsAndTheM
         {true, {P{516, 320}, box}, {}, "typed while the mouse moved: the mouse wins"},
         {false, {{}, button}, P{140, 215}, "tabbed to a button: its centre"},
         {false, {P{520, 340}, box}, P{520, 340}, "tabbed into a text box: the text cursor"},
-        {false, {{}, {}}, P{520, 340}, "nothing followed any more"},
-        {true, {{}, {}}, {}, "the mouse moved"},
+        {true, {{}, {}}, {}, "the mouse moved, nothing followed any more"},
         {false, {P{0, 0}, {}}, P{0, 0}, "a text cursor appeared, and the mouse rests"},
     };
     KeyboardFollow follow{};

@@ -7,7 +7,6 @@
 #include "os_version_line.h"
 
 #include <fstream>
-#include <sstream>
 #include <future>
 
 // Runs on a thread of its own while the dialog's modal loop runs on the test's: the
