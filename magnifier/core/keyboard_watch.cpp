@@ -20,9 +20,13 @@ KeyboardPlaces lookAtKeyboard()
         last = KeyboardLook{foreground, GetWindowThreadProcessId(foreground, &processId)};
         last.ours = processId == GetCurrentProcessId();
     }
+    // Vistrel's own menu or help in the foreground: the keyboard is where it was, so
+    // that coming back to the same place moves nothing.
+    if (last.ours)
+        return program.keyboardFollow.seen;
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!last.thread || last.ours || !GetGUIThreadInfo(last.thread, &info))
+    if (!last.thread || !GetGUIThreadInfo(last.thread, &info))
         return {};
     KeyboardPlaces places;
     if (settings.FollowCaret && info.hwndCaret) {

@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-// The places the settings ask to follow; none while Vistrel itself is in the
-// foreground (its menu or help must not pull the view to itself).
+// The places the settings ask to follow. While Vistrel itself is in the foreground,
+// those of the last look: its menu or help must not pull the view to itself.
 KeyboardPlaces lookAtKeyboard();
 // Takes the events while either follow option is on, and lets them go otherwise.
 void watchKeyboardEvents(HWND mainWindow);
