@@ -84,8 +84,8 @@ struct TypingWindow {
         for (int i = 0; process.hProcess && i < 100; ++i, Sleep(50)) {
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
-            if (HWND front = GetForegroundWindow(); front && GetWindowThreadProcessId(front, nullptr) == process.dwThreadId &&
-                GetGUIThreadInfo(GetWindowThreadProcessId(front, nullptr), &info) && info.hwndCaret)
+            if (GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == process.dwThreadId &&
+                GetGUIThreadInfo(process.dwThreadId, &info) && info.hwndCaret)
                 return true;
         }
         return false;

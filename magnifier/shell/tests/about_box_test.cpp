@@ -68,7 +68,7 @@ TEST(AboutBoxAt150Percent, HasFontsAsLargeAsItsDialog)
                                             (folder.path / "report.xml").wstring() + L"\"");
     EXPECT_EQ(tests.waitForExit(60s), 0u);
     const std::string report = (std::ostringstream() << std::ifstream(folder.path / "report.xml").rdbuf()).str();
-    EXPECT_NE(report.find(R"(<testsuites tests="1" failures="0" disabled="0" errors="0")"), std::string::npos) << report;
+    EXPECT_NE(report.find(R"(<testsuites tests="1" failures="0" disabled="0" errors="0")"), report.npos) << report;
     SetEnvironmentVariableA("VISTREL_DPI", nullptr);
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
 }
