@@ -61,7 +61,6 @@ struct ProgramState {
     // The help window, while it is open.
     HWND helpWindow = nullptr;
     OwnedFont helpFont;
-    WNDPROC helpTextDefaultProc = nullptr;  // the edit control's own, which ours hands on to
 };
 
 extern ProgramState program;

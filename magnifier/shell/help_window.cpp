@@ -33,7 +33,9 @@ LRESULT CALLBACK helpTextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
         PostMessageA(GetParent(edit), WM_CLOSE, 0, 0);
         return 0;
     }
-    return CallWindowProcA(program.helpTextDefaultProc, edit, message, wParam, lParam);
+    // The edit control's own procedure, kept with the control (to its last message).
+    const auto own = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_USERDATA));
+    return CallWindowProcA(own, edit, message, wParam, lParam);
 }
 
 LRESULT onCreate(HWND window)
@@ -43,8 +45,8 @@ LRESULT onCreate(HWND window)
                                 0, 0, 0, window, nullptr, program.appInstance, nullptr);
     if (!edit)
         return -1;
-    program.helpTextDefaultProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(helpTextProc)));
+    SetWindowLongPtrA(edit, GWLP_USERDATA,
+                      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(helpTextProc)));
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);

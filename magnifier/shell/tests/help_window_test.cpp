@@ -24,4 +24,7 @@ TEST_F(VistrelTest, HelpOpensOneWindowThatDescribesEveryMenuItemAndClosesByEscap
     SendMessageA(text, WM_KEYDOWN, VK_ESCAPE, 0);
     pumpMessages();
     EXPECT_FALSE(IsWindow(help));
+    command(IDM_HELP);
+    destroy();  // the program ends with its help open
+    EXPECT_TRUE(children(nullptr, L"VistrelHelp").empty());
 }
