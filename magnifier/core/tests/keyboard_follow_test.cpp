@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 TEST(KeyboardFollow, TheKeyboardTakesTheViewWhenItMovesWhileTheMouseRestsAndTheMouseTakesItBack)
 {
     using P = ScreenPoint;

@@ -1,5 +1,5 @@
 // The help window opened by F1 and by the Help command: one at a time, holding a
-// text that speaks of every item of the menu, closed by Escape.
+// text that speaks of every item of the menu, closed by Escape and by the program's end.
 #include "vistrel_fixture.h"
 
 TEST_F(VistrelTest, HelpOpensOneWindowThatDescribesEveryMenuItemAndClosesByEscape)
@@ -18,8 +18,7 @@ TEST_F(VistrelTest, HelpOpensOneWindowThatDescribesEveryMenuItemAndClosesByEscap
     }
     EXPECT_EQ(GetFocus(), text) << "scrolls by keyboard at once";
     // Asked for again, the same window comes forward.
-    SetForegroundWindow(window_);
-    command(IDM_HELP);
+    SetForegroundWindow(window_), command(IDM_HELP);
     EXPECT_TRUE(children(nullptr, L"VistrelHelp") == std::vector{help} && GetForegroundWindow() == help);
     SendMessageA(text, WM_KEYDOWN, VK_ESCAPE, 0);
     pumpMessages();
