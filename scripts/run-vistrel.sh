@@ -6,8 +6,10 @@
 # With a usable X display, Vistrel runs there until you choose Exit in its popup menu
 # (right click on the magnifier window). Without one, it runs a short demonstration on
 # a private virtual display: a test picture, the cursor over it, a screenshot of the
-# screen with the magnifier saved to build/vistrel-demo.png, then Vistrel is closed
-# and the settings it saved are printed. Runs the i686 deliverable (the x86_64 build
+# screen with the magnifier saved to build/vistrel-demo.png; then the view at 8X with
+# inverted colours following the text cursor of a text box typed into while the mouse
+# rests elsewhere, saved to build/vistrel-demo-follow.png; then Vistrel is closed and
+# the settings it saved are printed. Runs the i686 deliverable (the x86_64 build
 # where 32-bit programs cannot run), built when missing, in the persistent Wine
 # prefix build/wine/vistrel-prefix (never ~/.wine).
 set -euo pipefail
@@ -28,6 +30,9 @@ if [[ -n ${DISPLAY:-} ]] && timeout 5 xdpyinfo >/dev/null 2>&1; then
 fi
 
 echo "run-vistrel.sh: no usable X display; showing a demonstration on a private one" >&2
+# The demonstration types into the test kit's text box.
+"$repo/scripts/windows-build.sh" typing_window >/dev/null
+typing=$repo/build/$preset/bin/typing_window.exe
 unset DISPLAY KEEP_DISPLAY
 demo=$(mktemp -d)
 trap 'rm -rf "$demo"' EXIT
@@ -52,9 +57,23 @@ sleep 1
 import -window root "$repo/build/vistrel-demo.png"
 /usr/lib/wine/wine64 taskkill /im Vistrel.exe >/dev/null
 sleep 2
+# Then at 8X, inverted, following the text cursor of a text box typed into while the
+# mouse rests on the picture.
+for value in ZoomFactor:08000000 InvertColors:01000000 FollowCaret:01000000; do
+  /usr/lib/wine/wine64 reg add 'HKCU\\Software\\Quorix Inc.\\Vistrel' /v \${value%%:*} /t REG_BINARY /d \${value#*:} /f >/dev/null
+done
+/usr/lib/wine/wine64 start /unix "$exe"
+sleep 2
+xdotool mousemove 600 400
+/usr/lib/wine/wine64 start /unix "$typing" 60 420 Vistrel 8X
+sleep 1
+import -window root "$repo/build/vistrel-demo-follow.png"
+/usr/lib/wine/wine64 taskkill /im Vistrel.exe >/dev/null
+/usr/lib/wine/wine64 taskkill /im typing_window.exe >/dev/null
+sleep 2
 /usr/lib/wine/wine64 reg query 'HKCU\\Software\\Quorix Inc.\\Vistrel'
 kill \$picture
 SCRIPT
 chmod +x "$demo/demo.sh"
 session "$demo/demo.sh"
-echo "run-vistrel.sh: screenshot saved to build/vistrel-demo.png"
+echo "run-vistrel.sh: screenshots saved to build/vistrel-demo.png and build/vistrel-demo-follow.png"

@@ -67,7 +67,11 @@ struct MenuRelease {
 struct GdiObjectRelease {
     void operator()(void* object) const { DeleteObject(object); }
 };
+struct WinEventHookRelease {
+    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
 using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
 using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuRelease>;
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
+using OwnedWinEventHook = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, WinEventHookRelease>;

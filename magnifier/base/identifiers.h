@@ -26,6 +26,8 @@
 #define IDM_ZOOM_12X             40023
 #define IDM_ZOOM_16X             40024
 #define IDM_INVERT_COLORS        40025
+#define IDM_FOLLOW_FOCUS         40030
+#define IDM_FOLLOW_CARET         40031
 #define IDM_FILE                 65535
 
 #define HOTKEY_FREEZE 40976
@@ -39,6 +41,8 @@
 
 #define VIEW_TIMER_ID 12345
 #define HOTKEY_RETRY_TIMER_ID 12349
+// Runs while a click on the tray icon waits to be known as single.
+#define TRAY_CLICK_TIMER_ID 40032
 
 // The indicator icons are numbered 104 + CursorType; only 106 to 108 exist.
 #define IDI_INDICATOR_BASE    104

@@ -3,12 +3,23 @@
 // window's WM_DESTROY tears it down; each subsystem keeps its part here.
 #pragma once
 #include "handles.h"
+#include "keyboard_places.h"
 #include "settings_record.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <optional>
+
+// What the last look at the keyboard asked of the system, kept for the next look.
+struct KeyboardLook {
+    HWND foreground = nullptr;
+    DWORD thread = 0;                 // of the foreground window
+    bool ours = false;                // the foreground is Vistrel's own
+    HWND caretWindow = nullptr;       // the text cursor's window, and where it was in it
+    RECT caretRect{};
+    POINT caretCentre{};              // on the screen
+};
 
 struct ProgramState {
     HINSTANCE appInstance = nullptr;  // every resource is loaded from it
@@ -22,7 +33,13 @@ struct ProgramState {
     OwnedBitmap snapshotBitmap;       // one rendered frame, or null
     int snapshotWidth = 0, snapshotHeight = 0;
     bool viewFrozen = false;          // while set, nothing is rendered and repaints show the snapshot
-    POINT lastCursorPos{0, 0};        // the cursor at the last rendered frame
+    POINT lastCursorPos{0, 0};        // the mouse at the last look
+    KeyboardFollow keyboardFollow;    // the keyboard at the last look, and whether the view shows it
+    KeyboardLook keyboardLook;
+    // The system's focus and text-cursor events, taken while a follow option is on.
+    OwnedWinEventHook focusEvents;
+    OwnedWinEventHook locationEvents;
+    HWND keyboardEventWindow = nullptr;  // the window whose view they refresh
     bool viewChanged = false;         // zoom or colours changed: the next tick draws even at rest
     int wheelDelta = 0;               // Ctrl + wheel turned less than a notch, kept for the next
     std::optional<ScreenRectangle> cursorMonitor;  // the monitor of the last frame's cursor
@@ -36,11 +53,14 @@ struct ProgramState {
     OwnedIcon trayIconColor;          // the 16 x 16 image of "VISTREL"
     OwnedIcon trayIconMono;           // "VSMALLBW"
     bool trayIconAdded = false;       // added (or tried) and not removed since
-    bool trayDoubleClicked = false;   // seen while a single click waits for a second
 
     // The hotkeys this window has registered, one bit each; the others wait for the
     // retry timer while HotKeys is set.
     unsigned hotKeysHeld = 0;
+
+    // The help window, while it is open.
+    HWND helpWindow = nullptr;
+    OwnedFont helpFont;
 };
 
 extern ProgramState program;

@@ -5,8 +5,10 @@
 #include "commands.h"
 
 #include "about_box.h"
+#include "help_window.h"
 #include "hotkeys.h"
 #include "identifiers.h"
+#include "keyboard_watch.h"
 #include "program_state.h"
 #include "toolbar.h"
 #include "tray_icon.h"
@@ -87,6 +89,13 @@ void toggleHotKeys(HWND mainWindow)
     checkMenuItem(IDM_HOTKEYS, program.settings.HotKeys != 0);
 }
 
+void toggleFollow(HWND mainWindow, std::int32_t& flag, UINT command)
+{
+    flag = toggled(flag);
+    checkMenuItem(command, flag != 0);
+    watchKeyboardEvents(mainWindow);
+}
+
 } // namespace
 
 void markZoom(Zoom zoom)
@@ -105,11 +114,6 @@ void zoomTo(Zoom zoom)
     setZoom(program.settings, zoom);
     markZoom(zoom);
     program.viewChanged = true;
-}
-
-void openHelp(HWND mainWindow)
-{
-    WinHelpA(mainWindow, "Vistrel.hlp", HELP_FINDER, 0);
 }
 
 bool runMenuCommand(HWND mainWindow, UINT command)
@@ -134,7 +138,9 @@ bool runMenuCommand(HWND mainWindow, UINT command)
         return true;
     case IDM_SHOW_HIDE:            toggleVisibility(mainWindow); return true;
     case IDM_HOTKEYS:              toggleHotKeys(mainWindow); return true;
-    case IDM_HELP:                 openHelp(mainWindow); return true;
+    case IDM_FOLLOW_FOCUS:         toggleFollow(mainWindow, program.settings.FollowFocus, command); return true;
+    case IDM_FOLLOW_CARET:         toggleFollow(mainWindow, program.settings.FollowCaret, command); return true;
+    case IDM_HELP:                 showHelp(mainWindow); return true;
     default:
         if (const std::optional<Zoom> zoom = zoomOfCommand(command)) {
             zoomTo(*zoom);

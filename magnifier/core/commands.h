@@ -10,5 +10,3 @@ bool runMenuCommand(HWND mainWindow, UINT command);
 void markZoom(Zoom zoom);
 // Magnifies at the factor from the next frame on, with its menu mark.
 void zoomTo(Zoom zoom);
-// The help file, for the Help command and F1.
-void openHelp(HWND mainWindow);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "commands.h"
+#include "help_window.h"
 #include "hotkeys.h"
 #include "identifiers.h"
 #include "program_state.h"
@@ -35,6 +36,7 @@ LRESULT onDestroy(HWND window)
         removeTrayIcon(window);
     removeAppBar();
     KillTimer(window, VIEW_TIMER_ID);
+    cancelTraySingleClick(window);
     disableHotKeys(window);
     tearDownProgramState();
     PostQuitMessage(0);
@@ -126,11 +128,23 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
+void onTraySingleClick(HWND window)
+{
+    if (!program.settings.AllwaysOnTop)
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    showTrayMenu(window);
+}
+
 LRESULT onTimer(HWND window, WPARAM timerId)
 {
     if (timerId == VIEW_TIMER_ID)
         renderView(window, false);
-    else if (timerId == HOTKEY_RETRY_TIMER_ID)
+    if (timerId == TRAY_CLICK_TIMER_ID) {
+        // No second click came in the double-click time.
+        cancelTraySingleClick(window);
+        onTraySingleClick(window);
+    }
+    if (timerId == HOTKEY_RETRY_TIMER_ID)
         retryHotKeys(window);
     return 0;
 }
@@ -175,23 +189,14 @@ LRESULT onMouseWheel(HWND window, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-void onTraySingleClick(HWND window)
-{
-    if (!trayClickStaysSingle(window))
-        return;
-    if (!program.settings.AllwaysOnTop)
-        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    showTrayMenu(window);
-}
-
 LRESULT onTrayNotify(HWND window, LPARAM mouseMessage)
 {
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
-        onTraySingleClick(window);
+        awaitSecondTrayClick(window);
         break;
     case WM_LBUTTONDBLCLK:
-        noteTrayDoubleClick();
+        cancelTraySingleClick(window);
         toggleVisibility(window);
         break;
     case WM_RBUTTONDOWN:
@@ -238,7 +243,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ENDSESSION:    return onEndSession(window, wParam);
     case WM_SIZE:          return onSize(window, lParam);
     case WM_PAINT:         return onPaint(window);
-    case WM_HELP:          openHelp(window); return 0;
+    case WM_HELP:          showHelp(window); return 0;
     case WM_NCHITTEST:     return onHitTest(window, wParam, lParam);
     case WM_NCRBUTTONDOWN: return onNonClientRightButtonDown(window, lParam);
     case WM_COMMAND:       return onCommand(window, wParam, lParam);

@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "hotkeys.h"
 #include "identifiers.h"
+#include "keyboard_watch.h"
 #include "main_window.h"
 #include "program_state.h"
 #include "settings_store.h"
@@ -49,6 +50,8 @@ void setMenuMarks()
     checkMenuItem(IDM_ALWAYS_ON_TOP, settings.AllwaysOnTop != 0);
     checkMenuItem(IDM_HOTKEYS, settings.HotKeys != 0);
     checkMenuItem(IDM_INVERT_COLORS, settings.InvertColors != 0);
+    checkMenuItem(IDM_FOLLOW_FOCUS, settings.FollowFocus != 0);
+    checkMenuItem(IDM_FOLLOW_CARET, settings.FollowCaret != 0);
 }
 
 } // namespace
@@ -97,6 +100,7 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
                      SWP_NOMOVE | SWP_NOSIZE);
     if (settings.HotKeys)
         enableHotKeys(window);
+    watchKeyboardEvents(window);
     program.startingUp = false;
     return true;
 }

@@ -3,6 +3,8 @@
 
 #include "handles.h"
 #include "identifiers.h"
+#include "keyboard_follow.h"
+#include "keyboard_watch.h"
 #include "monitors.h"
 #include "packed_dib.h"
 #include "program_state.h"
@@ -35,7 +37,7 @@ void drawIndicator(HDC target, int markerX, int markerY)
     }
 }
 
-void drawFrame(HDC target, HDC screen, const ViewPlacement& view)
+void drawFrame(HDC target, HDC screen, const ViewPlacement& view, POINT mouse)
 {
     // Enlarging repeats pixels and never blends them, at every sample rate: each pixel
     // becomes a whole square of the factor. Inverted colours come in the same blit, for
@@ -45,7 +47,12 @@ void drawFrame(HDC target, HDC screen, const ViewPlacement& view)
     StretchBlt(target, view.pictureX, view.pictureY, view.sourceWidth * factor, view.sourceHeight * factor, screen,
                view.sourceX, view.sourceY, view.sourceWidth, view.sourceHeight,
                program.settings.InvertColors ? NOTSRCCOPY : SRCCOPY);
-    drawIndicator(target, view.markerX, view.markerY);
+    // The indicator marks the mouse, where the view shows it: a view of the keyboard's
+    // place may not.
+    if (mouse.x >= view.sourceX && mouse.x < view.sourceX + view.sourceWidth && mouse.y >= view.sourceY &&
+        mouse.y < view.sourceY + view.sourceHeight)
+        drawIndicator(target, view.pictureX + (mouse.x - view.sourceX) * factor + factor / 2,
+                      view.pictureY + (mouse.y - view.sourceY) * factor + factor / 2);
 }
 
 // Looked up again only when the cursor leaves it or the monitors change: the look-up
@@ -69,13 +76,19 @@ void renderView(HWND mainWindow, bool toSnapshot)
         return;
     // Where the cursor cannot be read (a secure desktop is showing), it counts as
     // not moved.
-    POINT cursor = program.lastCursorPos;
-    GetCursorPos(&cursor);
-    const bool moved = cursor.x != program.lastCursorPos.x || cursor.y != program.lastCursorPos.y;
-    if (!program.settings.UpdateAlways && !toSnapshot && !program.viewChanged && !moved)
+    POINT mouse = program.lastCursorPos;
+    GetCursorPos(&mouse);
+    const bool mouseMoved = mouse.x != program.lastCursorPos.x || mouse.y != program.lastCursorPos.y;
+    const KeyboardFollow follow = followKeyboard(program.keyboardFollow, mouseMoved, lookAtKeyboard());
+    const bool keyboardMoved = follow.shown != program.keyboardFollow.shown;
+    program.lastCursorPos = mouse;
+    program.keyboardFollow = follow;
+    if (!program.settings.UpdateAlways && !toSnapshot && !program.viewChanged && !mouseMoved && !keyboardMoved)
         return;
-    program.lastCursorPos = cursor;
     program.viewChanged = false;
+    // The view centres on the keyboard's place while it shows it, clamped to that
+    // place's monitor.
+    const POINT cursor = follow.shown ? POINT{follow.shown->x, follow.shown->y} : mouse;
 
     RECT client{};
     GetClientRect(mainWindow, &client);
@@ -91,10 +104,10 @@ void renderView(HWND mainWindow, bool toSnapshot)
         program.snapshotWidth = width;
         program.snapshotHeight = height;
         SelectedObject keep(memory, program.snapshotBitmap.get());
-        drawFrame(memory, screen, view);
+        drawFrame(memory, screen, view, mouse);
     } else {
         WindowDC window(mainWindow);
-        drawFrame(window, screen, view);
+        drawFrame(window, screen, view, mouse);
     }
 }
 

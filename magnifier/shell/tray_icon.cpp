@@ -93,18 +93,12 @@ UINT taskbarCreatedMessage()
     return message;
 }
 
-bool trayClickStaysSingle(HWND mainWindow)
+void awaitSecondTrayClick(HWND mainWindow)
 {
-    // The shell sends the second click's notification while this one waits; the peek
-    // lets it be handled (a nested call of the window procedure) before looking.
-    program.trayDoubleClicked = false;
-    Sleep(GetDoubleClickTime());
-    MSG pending;
-    PeekMessageA(&pending, mainWindow, WM_TRAYNOTIFY, WM_TRAYNOTIFY, PM_NOREMOVE);
-    return !program.trayDoubleClicked;
+    SetTimer(mainWindow, TRAY_CLICK_TIMER_ID, GetDoubleClickTime(), nullptr);
 }
 
-void noteTrayDoubleClick()
+void cancelTraySingleClick(HWND mainWindow)
 {
-    program.trayDoubleClicked = true;
+    KillTimer(mainWindow, TRAY_CLICK_TIMER_ID);
 }

@@ -22,9 +22,8 @@ UINT taskbarCreatedMessage();
 // A notice in a balloon at the icon, which does not stop the program.
 void showTrayBalloon(HWND mainWindow, const char* title, const std::string& text);
 
-// A single click may be the first half of a double click: waits the system's
-// double-click time, letting a double click sent meanwhile be handled, and says
-// whether none came.
-bool trayClickStaysSingle(HWND mainWindow);
-// Called by the double click's handler, for the wait above to see.
-void noteTrayDoubleClick();
+// A single click may be the first half of a double click: its action waits for the
+// system's double-click time on a timer (TRAY_CLICK_TIMER_ID), while the view runs on.
+void awaitSecondTrayClick(HWND mainWindow);
+// The double click came: the single click's action is not taken.
+void cancelTraySingleClick(HWND mainWindow);

@@ -109,3 +109,20 @@ TEST_F(VistrelE2eTest, SecondStartsShowTheHiddenFirstAndEnd)
     for (Vistrel& start : starts)
         EXPECT_EQ(start.exit(windows[0]), 0u);
 }
+
+TEST_F(VistrelE2eTest, FollowingTheTextCursorShowsTheTypingWhileTheMouseRestsFarAwayUntilItMoves)
+{
+    ASSERT_TRUE(SetCursorPos(900, 700));
+    Vistrel vistrel;
+    HWND window = vistrel.ready();
+    ASSERT_TRUE(window && !SendMessageA(window, WM_COMMAND, IDM_FOLLOW_CARET, 0));
+    ChildProcess typing("TYPING_WINDOW_EXE", L"400 300 Typed far from the mouse");
+    // Over the black screen, how much of the view shows the white text box.
+    auto boxShare = [&] {
+        const std::vector<DWORD> view = clientPixels(window);
+        return static_cast<double>(std::ranges::count(view, 0xffffffu)) / static_cast<double>(view.size() + 1);
+    };
+    EXPECT_TRUE(pollUntil(5s, [&] { return boxShare() > 0.5; })) << "the view shows the text cursor";
+    ASSERT_TRUE(SetCursorPos(905, 700));
+    EXPECT_TRUE(pollUntil(5s, [&] { return boxShare() < 0.1; })) << "the mouse takes the view back";
+}

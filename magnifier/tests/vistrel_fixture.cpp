@@ -77,12 +77,15 @@ void VistrelTest::pumpMessages()
             DispatchMessageA(&message);
 }
 
-int VistrelTest::popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place)
+int VistrelTest::popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place, DWORD waitMs)
 {
     menuShownAt = 0;
     const DWORD sentAt = GetTickCount();
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, endShownMenu);
     EXPECT_EQ(SendMessageA(window_, message, wParam, lParam), 0);
+    for (MSG m; !menuShownAt && GetTickCount() - sentAt < waitMs; Sleep(5))
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
     KillTimer(nullptr, timer);
     if (place)
         *place = menuPlace;

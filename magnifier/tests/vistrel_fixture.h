@@ -38,9 +38,10 @@ protected:
     void pumpMessages();
     LRESULT command(UINT id) { return SendMessageA(window_, WM_COMMAND, id, 0); }
     // Sends the window a message that may open the popup menu (whose modal loop then
-    // runs inside it), and ends the menu once it shows: how many milliseconds after
-    // the message was sent it showed (-1: it did not), and where.
-    int popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place = nullptr);
+    // runs inside it, or inside a timer's message within waitMs), and ends the menu once
+    // it shows: how many milliseconds after the message was sent it showed (-1: it did
+    // not), and where.
+    int popupMenuAfter(UINT message, WPARAM wParam, LPARAM lParam, RECT* place = nullptr, DWORD waitMs = 0);
     // "shown|hidden [top] left,top,right,bottom", the checked menu items and the
     // show/hide item, the hotkeys held by anyone, the settings in memory, and
     // "held" while some application bar holds the top of the screen.

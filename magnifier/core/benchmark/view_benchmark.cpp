@@ -2,9 +2,11 @@
 // renders them (a WM_TIMER to the window procedure, then the message loop until it
 // is idle, which is when Wine hands the window's pixels to the X server), at 2X and
 // 4X for a small and a wide client, at 16X plain and inverted for the wide one; and a
-// tick at which the cursor has not moved.
+// tick at which the cursor has not moved, also with both follow options on and a text
+// cursor in another program.
 // Argument: seconds per row (default 1).
 #include "identifiers.h"
+#include "keyboard_watch.h"
 #include "main_window.h"
 #include "program_state.h"
 #include "view.h"
@@ -12,6 +14,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -60,6 +64,43 @@ HWND makeWindow(int clientWidth, int clientHeight)
                            outer.bottom - outer.top, nullptr, nullptr, program.appInstance, nullptr);
 }
 
+// The test kit's window with a text box, started from this program's folder and
+// ended with it.
+struct TypingWindow {
+    PROCESS_INFORMATION process{};
+    TypingWindow()
+    {
+        char path[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string commandLine = "\"";
+        commandLine.append(path, std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 - path : 0);
+        commandLine.append("typing_window.exe\" 300 400");
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    }
+    bool ready() const
+    {
+        for (int i = 0; process.hProcess && i < 100; ++i, Sleep(50)) {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            if (GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == process.dwThreadId &&
+                GetGUIThreadInfo(process.dwThreadId, &info) && info.hwndCaret)
+                return true;
+        }
+        return false;
+    }
+    ~TypingWindow()
+    {
+        if (!process.hProcess)
+            return;
+        TerminateProcess(process.hProcess, 0);
+        WaitForSingleObject(process.hProcess, 5000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -100,25 +141,41 @@ int main(int argc, char** argv)
 
     // At rest: the last frame's cursor position is the current one. The window is
     // blackened first, so that any drawing at these ticks would show.
-    HWND window = makeWindow(800, 200);
     setZoom(program.settings, Zoom::X2);
     program.settings.InvertColors = 0;
-    program.settings.UpdateAlways = 0;
-    tick(window);
-    HDC dc = GetDC(window);
-    const RECT all{0, 0, 800, 200};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    long ticks = 0;
-    const double ms = millisecondsPer([&] { mainWindowProc(window, WM_TIMER, VIEW_TIMER_ID, 0); }, seconds, 1000, &ticks);
-    bool drawn = false;
-    for (int x = 0; x < 800; x += 7)
-        drawn |= GetPixel(dc, x, (x * 3) % 200) != RGB(0, 0, 0);
-    ReleaseDC(window, dc);
-    DestroyWindow(window);
+    auto atRest = [&](const char* what) {
+        HWND window = makeWindow(800, 200);
+        program.settings.UpdateAlways = 0;
+        tick(window);
+        HDC dc = GetDC(window);
+        const RECT all{0, 0, 800, 200};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        long ticks = 0;
+        const double ms =
+            millisecondsPer([&] { mainWindowProc(window, WM_TIMER, VIEW_TIMER_ID, 0); }, seconds, 1000, &ticks);
+        bool drawn = false;
+        for (int x = 0; x < 800; x += 7)
+            drawn |= GetPixel(dc, x, (x * 3) % 200) != RGB(0, 0, 0);
+        ReleaseDC(window, dc);
+        DestroyWindow(window);
+        std::printf("tick at rest, %s: %.1f us; the window was drawn: %s\n", what, ms * 1000.0, drawn ? "yes" : "no");
+    };
+    atRest("following the mouse only");
+    {
+        // Both follow options on, with a text cursor in another program's text box in
+        // the foreground: each tick reads where it is, and finds it where it was.
+        TypingWindow typing;
+        program.settings.FollowCaret = program.settings.FollowFocus = 1;
+        atRest(typing.ready() ? "following focus and text cursor too" : "following (no typing_window.exe found!)");
+        long looks = 0;
+        const double lookMs = millisecondsPer([] { lookAtKeyboard(); }, seconds, 1000, &looks);
+        std::printf("of which the look at the text cursor and focus: %.1f us\n", lookMs * 1000.0);
+        program.settings.FollowCaret = program.settings.FollowFocus = 0;
+    }
     POINT cursor{};
-    const double cursorMs = millisecondsPer([&] { GetCursorPos(&cursor); }, seconds, 1000, &ticks);
-    std::printf("tick without cursor movement: %.1f us, of which GetCursorPos %.1f us; the window was drawn: %s\n",
-                ms * 1000.0, cursorMs * 1000.0, drawn ? "yes" : "no");
+    long calls = 0;
+    const double cursorMs = millisecondsPer([&] { GetCursorPos(&cursor); }, seconds, 1000, &calls);
+    std::printf("GetCursorPos alone: %.1f us\n", cursorMs * 1000.0);
     tearDownProgramState();
     return 0;
 }

@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, StartUpLoadsTheMenuAndPlacesShowsMarksAndTimesTheWindowFr
               "&2X Zoom=40003,&3X Zoom=40020,&4X Zoom=40004,&6X Zoom=40021,&8X Zoom=40022,1&2X Zoom=40023,"
               "1&6X Zoom=40024,&Invert Colors\tCtrl+Alt+Insert=40025,-,&Cursor Indicator[&None=40009,"
               "&Arrow=40010,&Crosshair=40011,&Zero Sight=40012,&XORing Crosshair=40013],Always &on Top=40005,"
-              "&Toolbar Mode=40006,-,High Sample &Rate=40007,&Update Always=40014,&Enable Hotkeys=40016,-,"
-              "Help=40017,About Vistrel...=40002,-,E&xit=40001]");
+              "&Toolbar Mode=40006,Follow Keyboard &Focus=40030,Follow &Text Cursor=40031,-,High Sample &Rate=40007,"
+              "&Update Always=40014,&Enable Hotkeys=40016,-,Help=40017,About Vistrel...=40002,-,E&xit=40001]");
     EXPECT_EQ(state(), "shown top 0,0,100,100 [&2X Zoom] [Always &on Top] [&Crosshair] [&Hide] | bar 0 top 1 keys 0 "
                        "always 0 fast 0 cursor 2 zoom 2/1 invert 0 at 0,0,100,100");
     EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME), WS_THICKFRAME);

@@ -6,6 +6,7 @@
 #include "about_box.h"
 #include "os_version_line.h"
 
+#include <fstream>
 #include <future>
 
 // Runs on a thread of its own while the dialog's modal loop runs on the test's: the
@@ -61,8 +62,13 @@ TEST(AboutBoxAt150Percent, HasFontsAsLargeAsItsDialog)
     const DWORD dpi = 144;
     ASSERT_FALSE(RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof dpi));
     SetEnvironmentVariableA("VISTREL_DPI", "144");
-    ChildProcess tests("VISTREL_TESTS", L"--gtest_filter=VistrelTest.TheAboutBox*");
+    // The child's report proves that its filter found the test and that it passed.
+    ScratchFolder folder;
+    ChildProcess tests("VISTREL_TESTS", L"--gtest_filter=VistrelTest.TheAboutBox* --gtest_output=xml:\"" +
+                                            (folder.path / "report.xml").wstring() + L"\"");
     EXPECT_EQ(tests.waitForExit(60s), 0u);
+    const std::string report = (std::ostringstream() << std::ifstream(folder.path / "report.xml").rdbuf()).str();
+    EXPECT_NE(report.find(R"(<testsuites tests="1" failures="0" disabled="0" errors="0")"), report.npos) << report;
     SetEnvironmentVariableA("VISTREL_DPI", nullptr);
     RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
 }
