@@ -46,8 +46,10 @@ cat >"$demo/demo.sh" <<SCRIPT
 set -u
 display -geometry +400+300 "$demo/picture.png" & picture=\$!
 sleep 1.5
-/usr/lib/wine/wine64 reg add 'HKCU\\Software\\Quorix Inc.\\Vistrel' /v ZoomLevel /t REG_BINARY /d 02000000 /f >/dev/null
-/usr/lib/wine/wine64 reg add 'HKCU\\Software\\Quorix Inc.\\Vistrel' /v CursorType /t REG_BINARY /d 02000000 /f >/dev/null
+# The prefix keeps what the last demonstration saved: start from plain 4X each time.
+for value in ZoomLevel:02000000 ZoomFactor:04000000 CursorType:02000000 InvertColors:00000000 FollowCaret:00000000; do
+  /usr/lib/wine/wine64 reg add 'HKCU\\Software\\Quorix Inc.\\Vistrel' /v \${value%%:*} /t REG_BINARY /d \${value#*:} /f >/dev/null
+done
 /usr/lib/wine/wine64 reg add 'HKCU\\Software\\Quorix Inc.\\Vistrel' /v WindowPosition /t REG_BINARY \\
   /d 1400000014000000680100000e010000 /f >/dev/null
 /usr/lib/wine/wine64 start /unix "$exe"
