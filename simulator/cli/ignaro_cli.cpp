@@ -30,8 +30,9 @@ constexpr std::string_view optionsHelp =
     "  --generator pcg64   draw the trees from PCG64 instead of Ignaro's own generator\n"
     "  --stream K          the PCG64 stream, one per job of a study (default 0)\n"
     "  --series K          run only the K-th series of a sweep, from 0; --list-series lists them\n"
-    "  --summary FILE      per density: trials, mean and deviation of the fire time and the burnt\n"
-    "                      fraction, and the density of the longest mean fire\n";
+    "  --summary FILE      per density: trials, mean, deviation and 95 % interval of the mean of\n"
+    "                      the fire time, the burnt fraction and the crossings of edge-lit fires,\n"
+    "                      and the density of the longest mean fire\n";
 
 std::string help() { return toUtf8(helpText()) + std::string(optionsHelp); }
 

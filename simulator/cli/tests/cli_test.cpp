@@ -82,15 +82,23 @@ TEST(BoundedDraw, EveryResultFromEquallyManyOutputs)
 
 TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
 {
+    // Two trials: t = 12.7062 for one degree of freedom, and sd / sqrt(2) is 5 and 0.25.
+    const std::string header = "density trials fire-time-mean fire-time-sd fire-time-ci95 burnt-mean burnt-sd burnt-ci95";
     for (auto [rows, status, text] : {
              std::tuple{"0.5 10 0.25\r\n0.4 3 1\n0.5 20 0.75\r\n", 0,
-                        "density trials fire-time-mean fire-time-sd burnt-mean burnt-sd\n0.4 1 3 0 1 0\n"
-                        "0.5 2 15 7.07107 0.5 0.353553\nthreshold estimate (density of the longest mean fire): 0.5\n"},
+                        header + "\n0.4 1 3 0 - 1 0 -\n0.5 2 15 7.07107 63.531 0.5 0.353553 3.17655\n"
+                                 "threshold estimate (density of the longest mean fire): 0.5\n"},
+             {"0.5 10 0.25 1\n0.5 20 0.75 0\n0.5 30 0.5 1\n", 0,
+              header + " crossed-mean crossed-sd crossed-ci95\n0.5 3 20 10 24.8417 0.5 0.25 0.621041 0.666667 0.57735 1.43423\n"},
              {"0.5 10 0.25\n0.5 10\n", 1, ":2: not a row of results: \"0.5 10\"\n"},
+             {"0.5 10 0.25\n0.5 10 0.25 1\n", 1, ":2: not a row like the first: \"0.5 10 0.25 1\"\n"},
              {"0.5 12.5\n", 1, ":1: "},
-             {"0.5 10 0.25 7\n", 1, ":1: "},
+             {"0.5 10 0.25 2\n", 1, ":1: "},
              {"0.5 -1 0.25\n", 1, ":1: "},
              {"nan 10 0.5\n", 1, ":1: "},
+             {"1.5 10 0.5\n", 1, ":1: "},
+             {"-0.45 10 0.5\n", 1, ":1: "},
+             {"1e300 10 0.5\n", 1, ":1: "},
              {"0.5 10 1.5\n", 1, ":1: "},
              {"", 1, ": no rows\n"}}) {
         std::ofstream(rowsFile, std::ios::binary) << rows;
@@ -99,4 +107,6 @@ TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
         EXPECT_TRUE((status ? outcome.err : outcome.out).starts_with(status ? "ignaro-cli: " + f + text : text))
             << outcome.out << outcome.err;
     }
+    const std::string folder = rowsFile.parent_path().string();
+    EXPECT_EQ(cli({"--summary", folder}).err, "ignaro-cli: " + folder + ": is a directory, not a results file\n");
 }
