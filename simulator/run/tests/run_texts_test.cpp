@@ -61,7 +61,7 @@ TEST(ResultsText, HeaderAndRowsInPerCentWithFifteenDigits)
     EXPECT_EQ(resultsRow(0.45, 123, 0.875, L',') + resultsRow(0.0, 2, 1.0, L','), L"45%\t123\t87,5%\r\n0%\t2\t100%\r\n");
     for (auto [value, text] : {std::pair{0.0001, L"0,0001"}, {0.00001, L"1E-5"}, {0.000012345, L"1,2345E-5"},
                                {123456789012345.0, L"123456789012345"}, {1e15, L"1E15"},
-                               {1234567890123456.0, L"1,23456789012346E15"}, {-2.5, L"-2,5"}})
+                               {1234567890123456.0, L"1,23456789012346E15"}, {-2.5, L"-2,5"}, {-0.0, L"0"}})
         EXPECT_EQ(formatGeneral15(value, L','), text);
 }
 
