@@ -5,6 +5,7 @@
 
 #include "mean_interval.h"
 #include "results_file.h"
+#include "terminal_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -67,14 +68,15 @@ std::string orDash(double value) { return std::isnan(value) ? "-" : formatGenera
 ResultsSummary summarizeResults(const std::filesystem::path& file)
 {
     ResultsSummary summary;
+    const std::string name = terminalText(file.string());
     std::error_code ignored;
     if (std::filesystem::is_directory(file, ignored)) {
-        summary.error = file.string() + ": is a directory, not a results file";
+        summary.error = name + ": is a directory, not a results file";
         return summary;
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        summary.error = file.string() + ": cannot be read";
+        summary.error = name + ": cannot be read";
         return summary;
     }
     std::map<double, Series> byDensity;
@@ -86,8 +88,8 @@ ResultsSummary summarizeResults(const std::filesystem::path& file)
         const bool read = readRow(line, row);
         // Centre-lit and edge-lit rows in one file would mix two experiments.
         if (!read || (number > 1 && (row.crossed >= 0) != summary.crossings)) {
-            summary.error = file.string() + ":" + std::to_string(number) + ": " +
-                            (read ? "not a row like the first" : "not a row of results") + ": \"" + line + "\"";
+            summary.error = name + ":" + std::to_string(number) + ": " +
+                            (read ? "not a row like the first" : "not a row of results") + ": \"" + terminalText(line) + "\"";
             return summary;
         }
         summary.crossings = row.crossed >= 0;
@@ -98,7 +100,7 @@ ResultsSummary summarizeResults(const std::filesystem::path& file)
         series.crossed.add(row.crossed, series.n);
     }
     if (byDensity.empty())
-        summary.error = file.string() + ": no rows";
+        summary.error = name + ": no rows";
     for (const auto& [density, s] : byDensity) {
         const double timeDeviation = s.time.deviation(s.n), fractionDeviation = s.fraction.deviation(s.n),
                      crossedDeviation = s.crossed.deviation(s.n);

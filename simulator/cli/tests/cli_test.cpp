@@ -93,6 +93,7 @@ TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
              {"0.5 10 0.25\n0.5 10\n", 1, ":2: not a row of results: \"0.5 10\"\n"},
              {"0.5 10 0.25\n0.5 10 0.25 1\n", 1, ":2: not a row like the first: \"0.5 10 0.25 1\"\n"},
              {"0.5 12.5\n", 1, ":1: "},
+             {"\x1b]0;x\x07 1 0.5\n", 1, ":1: not a row of results: \"\\e]0;x\\x07 1 0.5\"\n"},
              {"0.5 10 0.25 2\n", 1, ":1: "},
              {"0.5 -1 0.25\n", 1, ":1: "},
              {"nan 10 0.5\n", 1, ":1: "},
