@@ -1,6 +1,5 @@
 // ignaro-cli in process: its exit codes and texts, its rows against Ignaro.exe's, the
 // PCG64 draws and the summary of a results file.
-#include "bounded_draw.h"
 #include "experiment.h"
 #include "help_text.h"
 #include "ignaro_cli.h"
@@ -63,21 +62,6 @@ TEST(IgnaroCli, Pcg64StreamsAreReproducibleAndDistinct)
     };
     EXPECT_EQ(withStream("1"), withStream("1"));
     EXPECT_NE(withStream("1"), withStream("2"));
-}
-
-TEST(BoundedDraw, EveryResultFromEquallyManyOutputs)
-{
-    // Over all 256 outputs of an 8-bit engine, the draws that are not refused give each
-    // result below the bound exactly 256 / bound times; the last output is never refused.
-    for (unsigned bound = 1; bound < 256; ++bound) {
-        std::uint8_t next = 0;
-        auto engine = [&] { return next++; };
-        std::vector<int> counts(bound);
-        for (unsigned draw = 0; draw < 256 - 256 % bound; ++draw)
-            ++counts.at(drawBelow<std::uint8_t, std::uint16_t>(engine, static_cast<std::uint8_t>(bound)));
-        EXPECT_EQ(std::ranges::count(counts, static_cast<int>(256 / bound)), bound) << bound;
-        EXPECT_EQ(next, 0) << "all 256 outputs used, " << bound;
-    }
 }
 
 TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)

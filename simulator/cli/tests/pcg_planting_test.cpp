@@ -1,0 +1,68 @@
+// The PCG64 planting: the block engine's outputs are PCG64's own, a planting leaves
+// the engine just after the draws it used, and the cells it draws are equally likely.
+#include "forest.h"
+#include "pcg64_block.h"
+#include "pcg_planting.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(Pcg64Blocks, OutputsAndEngineAsTakenOneAtATime)
+{
+    pcg64 reference(12345, 6);
+    Pcg64Blocks blocks(reference);
+    Pcg64Blocks::Block first, second;
+    blocks.fill(first);
+    blocks.fill(second);
+    std::vector<std::uint64_t> expected;
+    for (std::size_t k = 0; k < 2 * Pcg64Blocks::size; ++k)
+        expected.push_back(reference());
+    EXPECT_EQ(std::vector<std::uint64_t>(first.begin(), first.end()),
+              std::vector<std::uint64_t>(expected.begin(), expected.begin() + Pcg64Blocks::size));
+    EXPECT_EQ(std::vector<std::uint64_t>(second.begin(), second.end()),
+              std::vector<std::uint64_t>(expected.begin() + Pcg64Blocks::size, expected.end()));
+    pcg64 afterFive(12345, 6);
+    afterFive.discard(5);
+    EXPECT_TRUE(blocks.engine(2 * Pcg64Blocks::size - 5) == afterFive);
+}
+
+namespace {
+
+struct Grid {
+    std::int32_t xsize, ysize;
+    std::vector<std::uint8_t> cells = std::vector<std::uint8_t>(static_cast<std::size_t>((xsize + 2) * (ysize + 2)));
+};
+
+} // namespace
+
+TEST(PcgPlanting, TwoPlantingsInARowPlantAsOneDoes)
+{
+    // Far fewer trees than a block of draws, and far more: either way the second
+    // planting must go on exactly where the first one's last used draw left off.
+    for (const auto [first, total] : {std::pair{3, 10}, {700, 1500}}) {
+        Grid once{50, 40}, twice{50, 40};
+        seedPcgPlanting(9, 2);
+        plantPcgTrees(once.cells, once.xsize, once.ysize, 0, total, nullptr);
+        seedPcgPlanting(9, 2);
+        plantPcgTrees(twice.cells, twice.xsize, twice.ysize, 0, first, nullptr);
+        plantPcgTrees(twice.cells, twice.xsize, twice.ysize, first, total, nullptr);
+        EXPECT_EQ(once.cells, twice.cells) << first;
+    }
+}
+
+TEST(PcgPlanting, EveryCellOfANarrowForestEquallyLikely)
+{
+    // 15000 single trees on 3 x 5 cells: 1000 each, give or take 32 (one deviation).
+    seedPcgPlanting(1, 0);
+    std::vector<int> counts(3 * 5);
+    for (int trial = 0; trial < 15000; ++trial) {
+        Grid grid{3, 5};
+        plantPcgTrees(grid.cells, grid.xsize, grid.ysize, 0, 1, nullptr);
+        for (std::int32_t x = 0; x < 3; ++x)
+            for (std::int32_t y = 0; y < 5; ++y)
+                counts[static_cast<std::size_t>(x * 5 + y)] += grid.cells[cellIndex(x, y, 5)];
+    }
+    for (std::size_t cell = 0; cell < counts.size(); ++cell)
+        EXPECT_NEAR(counts[cell], 1000, 150) << "cell " << cell;
+}
