@@ -34,7 +34,7 @@ CliOptions readOptions(std::span<const std::string> args)
             options.error = arg + " needs a value";
         } else if (const std::string& value = args[++i]; arg == "--generator") {
             if (value == "windows" || value == "pcg64")
-                options.generator = value == "pcg64" ? Generator::Pcg64 : Generator::Windows;
+                options.generator = value == "pcg64" ? GeneratorChoice::Pcg64 : GeneratorChoice::Windows;
             else
                 options.error = "--generator is windows or pcg64, not \"" + value + "\"";
         } else if (arg == "--summary") {
@@ -49,9 +49,9 @@ CliOptions readOptions(std::span<const std::string> args)
     }
     if (!options.error.empty())
         return options;
-    if (options.stream && options.generator != Generator::Pcg64)
+    if (options.stream && options.generator != GeneratorChoice::Pcg64)
         options.error = "--stream needs --generator pcg64";
-    else if (options.seed && options.generator == Generator::Windows &&
+    else if (options.seed && options.generator == GeneratorChoice::Windows &&
              *options.seed > std::numeric_limits<std::uint32_t>::max())
         options.error = "Ignaro's generator takes seeds up to 4294967295";
     else if (options.summary && !options.arguments.empty())

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-enum class Generator { Windows, Pcg64 };
+enum class GeneratorChoice { Windows, Pcg64 };
 
 struct CliOptions {
     std::vector<std::string> arguments;   // the run's own, as Ignaro.exe takes them
     std::optional<std::uint64_t> seed;    // seed once and let the generator run on
-    Generator generator = Generator::Windows;
+    GeneratorChoice generator = GeneratorChoice::Windows;
     std::optional<std::uint64_t> stream;  // pcg64 only
     std::optional<std::uint64_t> series;  // run only this series of a sweep
     bool listSeries = false;

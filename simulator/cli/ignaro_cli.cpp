@@ -2,8 +2,8 @@
 // the command line has explain themselves in English, like the tools around it.
 #include "ignaro_cli.h"
 
-#include "chunked_run.h"
 #include "cli_options.h"
+#include "experiment.h"
 #include "help_text.h"
 #include "pcg_planting.h"
 #include "progress_line.h"
@@ -15,6 +15,7 @@
 #include "utf8.h"
 
 #include <ctime>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -36,10 +37,6 @@ constexpr std::string_view optionsHelp =
 
 std::string help() { return toUtf8(helpText()) + std::string(optionsHelp); }
 
-// The second the trials are seeded in, when the user fixed it: the clock's `now` is
-// a plain function.
-std::time_t fixedSecond = 0;
-
 int summarize(const std::string& file, std::ostream& out, std::ostream& err)
 {
     const ResultsSummary summary = summarizeResults(file);
@@ -55,24 +52,25 @@ int summarize(const std::string& file, std::ostream& out, std::ostream& err)
 int run(const CliOptions& options, const RunParameters& p, const std::vector<double>& densities,
         const std::wstring& fileName, std::ostream& err, bool terminal)
 {
-    TrialClock clock;
-    TreeDraws treeDraws = nullptr;
-    if (options.generator == Generator::Pcg64) {
-        seedPcgPlanting(options.seed.value_or(static_cast<std::uint64_t>(std::time(nullptr))),
-                        options.stream.value_or(0));
-        treeDraws = plantPcgTrees;
-    } else if (options.seed) {
-        fixedSecond = static_cast<std::time_t>(*options.seed);
-        clock.now = [] { return fixedSecond; };
+    std::unique_ptr<TreeDraws> draws;
+    if (options.generator == GeneratorChoice::Pcg64) {
+        draws = pcgDraws(options.seed.value_or(static_cast<std::uint64_t>(std::time(nullptr))),
+                         options.stream.value_or(0));
+    } else {
+        TrialClock clock;
+        if (options.seed)
+            clock.now = [second = static_cast<std::time_t>(*options.seed)] { return second; };
+        draws = std::make_unique<GeneratorDraws>(std::move(clock));
     }
     RunReport report;
     {
         std::optional<ProgressLine> progress;
         if (terminal)
             progress.emplace(err, static_cast<std::int64_t>(densities.size()) * p.trials);
-        report = runInChunks(p, densities, clock, treeDraws, [&](std::int64_t done) {
+        std::int64_t done = 0;
+        report = runSeries(p, densities, *draws, nullptr, [&](double, const TrialResult&) {
             if (progress)
-                progress->update(done);
+                progress->update(++done);
         });
     }
     const std::vector<std::wstring> notices = runNotices(report, p.xsize, p.ysize, p.trials, fileName);

@@ -9,13 +9,12 @@
 
 #include "cell_state.h"
 #include "forest.h"
+#include "front_end.h"
 #include "pcg64_block.h"
 
 #include <vector>
 
 namespace {
-
-pcg64 engine;
 
 // The cells of a block of outputs, and for each the output's place in the block.
 struct DrawnCells {
@@ -49,10 +48,12 @@ void drawBlock(Pcg64Blocks& blocks, Pcg64Blocks::Block& outputs, DrawnCells& dra
     drawn.count = count;
 }
 
+// Plants until `target` trees stand and leaves `engine` after the last draw used.
 template <bool Reported>
-std::int64_t plantDraws(Pcg64Blocks& blocks, std::uint8_t* cells, std::int32_t xsize, std::int32_t ysize,
-                        std::int64_t trees, std::int64_t target, void (*planted)(std::int32_t, std::int32_t))
+void plantDraws(pcg64& engine, std::uint8_t* cells, std::int32_t xsize, std::int32_t ysize, std::int64_t trees,
+                std::int64_t target, FrontEnd* view)
 {
+    Pcg64Blocks blocks(engine);
     const std::uint32_t column = static_cast<std::uint32_t>(ysize) + 2;
     const Bound x(xsize), y(ysize);
     std::vector<std::uint32_t> columnStarts(x.size);
@@ -73,7 +74,7 @@ std::int64_t plantDraws(Pcg64Blocks& blocks, std::uint8_t* cells, std::int32_t x
                 cells[at] = Tree;
                 --missing;
                 const auto cx = static_cast<std::int32_t>(at / column);
-                planted(cx - 1, static_cast<std::int32_t>(at - static_cast<std::uint32_t>(cx) * column) - 1);
+                view->drawCell(cx - 1, static_cast<std::int32_t>(at - static_cast<std::uint32_t>(cx) * column) - 1, Tree);
             } else {
                 // A drawn cell is Empty or Tree: planting it either way spares a
                 // branch that a filling forest makes unpredictable.
@@ -83,22 +84,36 @@ std::int64_t plantDraws(Pcg64Blocks& blocks, std::uint8_t* cells, std::int32_t x
             if (missing == 0) {
                 // Back over the block ahead and this block's outputs after this draw's.
                 engine = blocks.engine(2 * Pcg64Blocks::size - now.output[k] - 1);
-                return target;
+                return;
             }
         }
     }
 }
 
+class PcgDraws final : public TreeDraws {
+public:
+    PcgDraws(std::uint64_t seed, std::uint64_t stream) : engine(seed, stream) {}
+    void plant(Forest& forest, std::int64_t target, FrontEnd* view) override;
+
+private:
+    pcg64 engine;
+};
+
+// Every cell is within reach: no draw limit.
+void PcgDraws::plant(Forest& forest, std::int64_t target, FrontEnd* view)
+{
+    if (forest.planted >= target)
+        return;
+    if (view)
+        plantDraws<true>(engine, forest.grid.get(), forest.xsize, forest.ysize, forest.planted, target, view);
+    else
+        plantDraws<false>(engine, forest.grid.get(), forest.xsize, forest.ysize, forest.planted, target, nullptr);
+    forest.planted = target;
+}
+
 } // namespace
 
-void seedPcgPlanting(std::uint64_t seed, std::uint64_t stream) { engine.seed(seed, stream); }
-
-std::int64_t plantPcgTrees(std::span<std::uint8_t> cells, std::int32_t xsize, std::int32_t ysize,
-                           std::int64_t trees, std::int64_t target, void (*planted)(std::int32_t x, std::int32_t y))
+std::unique_ptr<TreeDraws> pcgDraws(std::uint64_t seed, std::uint64_t stream)
 {
-    if (trees >= target)
-        return trees;
-    Pcg64Blocks blocks(engine);
-    return planted ? plantDraws<true>(blocks, cells.data(), xsize, ysize, trees, target, planted)
-                   : plantDraws<false>(blocks, cells.data(), xsize, ysize, trees, target, nullptr);
+    return std::make_unique<PcgDraws>(seed, stream);
 }

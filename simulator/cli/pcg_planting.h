@@ -5,10 +5,8 @@
 #include "planting.h"
 
 #include <cstdint>
+#include <memory>
 
-// Seeded once per run; the trials then let it run on.
-void seedPcgPlanting(std::uint64_t seed, std::uint64_t stream);
-
-// Each coordinate uniform over the forest's size; a TreeDraws for runExperiment.
-std::int64_t plantPcgTrees(std::span<std::uint8_t> cells, std::int32_t xsize, std::int32_t ysize,
-                           std::int64_t trees, std::int64_t target, void (*planted)(std::int32_t x, std::int32_t y));
+// Seeded once, for the whole run: the trials let it run on, and the trial clock has
+// no say. Each coordinate is uniform over the forest's size.
+std::unique_ptr<TreeDraws> pcgDraws(std::uint64_t seed, std::uint64_t stream);

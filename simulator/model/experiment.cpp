@@ -5,23 +5,21 @@
 #include "extended_precision.h"
 #include "fire_front.h"
 #include "forest.h"
+#include "front_end.h"
 #include "results_file.h"
-#include "run_state.h"
 
 #include <new>
 #include <optional>
 #include <stdexcept>
 
-RunState run;
-
 namespace {
 
 // Rows go to the file as their trials end, so only the results window needs them
 // kept: its room is taken before the first trial.
-bool reserveShownResults(std::int32_t trials)
+bool reserveShownResults(std::vector<TrialResult>& shown, std::int32_t trials)
 {
     try {
-        run.shownResults.reserve(static_cast<std::size_t>(trials));
+        shown.reserve(static_cast<std::size_t>(trials));
         return true;
     } catch (const std::bad_alloc&) {
         return false;
@@ -30,30 +28,31 @@ bool reserveShownResults(std::int32_t trials)
     }
 }
 
-void freeShownResults() { std::vector<TrialResult>().swap(run.shownResults); }
-
-// A density a little above 1 (the end of a sweep that did not start on a whole
-// per cent) asks for more trees than there are cells: such a series is skipped.
-bool seriesFits()
-{
-    const RunParameters& p = run.parameters;
-    return targetTreeCount(p.xsize, p.density, p.ysize) <= forestCellCount(p.xsize, p.ysize);
-}
+// What one run keeps from trial to trial.
+struct Run {
+    const RunParameters& parameters;
+    TreeDraws& draws;
+    FrontEnd* view; // null in a silent run
+    Forest forest;
+    // Grid indices of the burning front of a silent trial and of the trees it sets alight.
+    std::vector<std::uint32_t> front;
+    std::vector<TrialResult> shown; // a visible single series' rows, for the results window
+};
 
 // A visible trial sweeps the grid, so that the cells change on screen in grid order
 // generation by generation; a silent one only follows the burning front, which
 // gives the same fire time and burnt fraction for a fraction of the work. Nothing
 // when the forest could not be planted.
-std::optional<TrialResult> runTrial()
+std::optional<TrialResult> runTrial(Run& run, double density)
 {
-    if (!plantTrees())
+    if (!plantTrees(run.forest, density, run.draws, run.view))
         return std::nullopt;
-    if (run.parameters.silent) {
-        FrontFire fire = spreadFireFront();
-        return TrialResult{fire.fireTime, static_cast<double>(burntFraction(fire.burntTrees, plantedTreeCount()))};
+    if (!run.view) {
+        const FrontFire fire = spreadFireFront(run.forest, run.front);
+        return TrialResult{fire.fireTime, static_cast<double>(burntFraction(fire.burntTrees, run.forest.planted))};
     }
-    std::int32_t fireTime = spreadFire();
-    return TrialResult{fireTime, static_cast<double>(measureTrial())};
+    const std::int32_t fireTime = spreadFire(run.forest, run.view);
+    return TrialResult{fireTime, static_cast<double>(measureTrial(run.forest))};
 }
 
 struct SeriesEnd {
@@ -63,37 +62,36 @@ struct SeriesEnd {
 
 // One series with its fire view. The results window shows only rows that are in
 // the file already.
-SeriesEnd runSeries(bool showResults)
+SeriesEnd runOneSeries(Run& run, double density, bool showResults, const TrialDone& trialDone)
 {
     SeriesEnd end;
-    if (!seriesFits())
-        return end;
     const RunParameters& p = run.parameters;
-    const FrontEnd* frontEnd = run.frontEnd;
-    if (frontEnd)
-        frontEnd->openFireView(p.xsize, p.ysize);
+    if (run.view)
+        run.view->openFireView(run.forest);
     ResultsFile file(p.fileName);
-    run.shownResults.clear();
+    run.shown.clear();
     for (std::int32_t t = 0; t < p.trials; ++t) {
-        std::optional<TrialResult> result = runTrial();
+        const std::optional<TrialResult> result = runTrial(run, density);
         if (!result) {
             end.stalled = true;
             break;
         }
         if (file.isOpen())
-            file.writeRow(p.density, result->fireTime, result->burntFraction);
+            file.writeRow(density, result->fireTime, result->burntFraction);
         if (showResults)
-            run.shownResults.push_back(*result);
+            run.shown.push_back(*result);
+        if (trialDone)
+            trialDone(density, *result);
     }
     end.saved = file.isOpen() && file.close();
     if (end.saved && showResults && !end.stalled) {
-        frontEnd->openResultsWindow(p.xsize, p.ysize, p.trials);
-        for (const TrialResult& result : run.shownResults)
-            frontEnd->appendResultRow(p.density, result.fireTime, result.burntFraction);
-        frontEnd->showResultsWindow();
+        run.view->openResultsWindow(p.xsize, p.ysize, p.trials);
+        for (const TrialResult& result : run.shown)
+            run.view->appendResultRow(density, result.fireTime, result.burntFraction);
+        run.view->showResultsWindow();
     }
-    if (frontEnd)
-        frontEnd->closeFireView();
+    if (run.view)
+        run.view->closeFireView();
     return end;
 }
 
@@ -104,41 +102,52 @@ double nextSweepDensity(double density)
     return static_cast<double>(extendedSum(density, 0.01));
 }
 
-RunReport runExperiment(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials,
-                        bool silent, const std::filesystem::path& fileName, const FrontEnd& frontEnd,
-                        TrialClock& clock, TreeDraws treeDraws)
+std::vector<double> seriesDensities(const RunParameters& parameters)
 {
-    run.parameters = RunParameters{xsize, ysize, density, trials, silent, fileName};
-    run.frontEnd = silent ? nullptr : &frontEnd;
-    run.clock = &clock;
-    run.treeDraws = treeDraws;
+    const RunParameters& p = parameters;
+    // A density a little above 1 (the end of a sweep that did not start on a whole
+    // per cent) asks for more trees than there are cells.
+    auto fits = [&](double density) {
+        return targetTreeCount(p.xsize, density, p.ysize) <= forestCellCount(p.xsize, p.ysize);
+    };
+    std::vector<double> densities;
+    if (!(p.density < 0)) {
+        if (fits(p.density))
+            densities.push_back(p.density);
+        return densities;
+    }
+    for (double density = -p.density; density < sweepEnd; density = nextSweepDensity(density))
+        if (fits(density))
+            densities.push_back(density);
+    return densities;
+}
+
+RunReport runSeries(const RunParameters& parameters, std::span<const double> densities, TreeDraws& draws,
+                    FrontEnd* frontEnd, const TrialDone& trialDone)
+{
     RunReport report;
-    const bool single = !(density < 0);
-    if (!allocateForest()) {
+    std::optional<Forest> forest = newForest(parameters.xsize, parameters.ysize);
+    if (!forest) {
         report.outOfMemory = true;
         return report;
     }
-    if (single && !silent && !reserveShownResults(trials)) {
-        freeForest();
+    Run run{parameters, draws, frontEnd, std::move(*forest), {}, {}};
+    const bool showResults = frontEnd && !(parameters.density < 0);
+    if (showResults && !reserveShownResults(run.shown, parameters.trials)) {
         report.tooManyTrials = true;
         return report;
     }
-
-    if (single) {
-        SeriesEnd end = runSeries(!silent);
-        report.resultsNotSaved = !end.saved;
+    for (double density : densities) {
+        const SeriesEnd end = runOneSeries(run, density, showResults, trialDone);
+        report.resultsNotSaved = report.resultsNotSaved || !end.saved;
         report.plantingStalled = end.stalled;
-    } else {
-        for (run.parameters.density = -density; run.parameters.density < sweepEnd && !report.plantingStalled;
-             run.parameters.density = nextSweepDensity(run.parameters.density)) {
-            SeriesEnd end = runSeries(false);
-            report.resultsNotSaved = report.resultsNotSaved || !end.saved;
-            report.plantingStalled = end.stalled;
-        }
+        if (end.stalled)
+            break;
     }
-
-    std::vector<std::uint32_t>().swap(run.front);
-    freeShownResults();
-    freeForest();
     return report;
+}
+
+RunReport runExperiment(const RunParameters& parameters, TreeDraws& draws, FrontEnd* frontEnd)
+{
+    return runSeries(parameters, seriesDensities(parameters), draws, parameters.silent ? nullptr : frontEnd);
 }

@@ -1,27 +1,25 @@
-// A breadth-first fire over the grid of the run in progress. A tree is marked Burnt
+// A breadth-first fire over a forest's grid. A tree is marked Burnt
 // the moment it catches, so the grid itself tells which trees are still to burn and
 // no second grid is needed; Igniting and Burning never appear.
 #include "fire_front.h"
 
 #include "cell_state.h"
 #include "forest.h"
-#include "run_state.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <vector>
 
-FrontFire spreadFireFront()
+FrontFire spreadFireFront(Forest& forest, std::vector<std::uint32_t>& front)
 {
     // The trees burning in this generation, followed by those they set alight.
-    std::vector<std::uint32_t>& front = run.front;
-    std::uint8_t* const cells = forestCells().data();
-    const std::int32_t ysize = run.parameters.ysize;
+    std::uint8_t* const cells = forest.grid.get();
+    const std::int32_t ysize = forest.ysize;
     // The eight neighbours: the grid's border is never Tree, so the fire stops at
     // the edges as the sweep's clamping makes it, without a test.
     const std::uint32_t column = cellIndex(1, 0, ysize) - cellIndex(0, 0, ysize);
 
-    const std::uint32_t centre = cellIndex(run.parameters.xsize / 2, ysize / 2, ysize);
+    const std::uint32_t centre = cellIndex(forest.xsize / 2, ysize / 2, ysize);
     cells[centre] = Burnt;
     front.assign(1, centre);
     std::size_t burning = 1;

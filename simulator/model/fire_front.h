@@ -6,10 +6,15 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
+
+struct Forest;
 
 struct FrontFire {
     std::int32_t fireTime;   // as spreadFire counts it, the final quiet sweep included
     std::int64_t burntTrees; // the centre tree included
 };
 
-FrontFire spreadFireFront(); // the front is kept in the run state
+// `front` holds grid indices of the burning trees and those they set alight; kept
+// from trial to trial, so that a run allocates only while it grows.
+FrontFire spreadFireFront(Forest& forest, std::vector<std::uint32_t>& front);

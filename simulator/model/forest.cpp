@@ -3,53 +3,26 @@
 #include "forest.h"
 
 #include "extended_precision.h"
+#include "front_end.h"
 #include "planting.h"
-#include "random_generator.h"
-#include "run_state.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <memory>
 #include <new>
 
 namespace {
-
-// Column by column inside a border (cellIndex): every pass over the grid runs x in
-// the outer and y in the inner loop.
-std::unique_ptr<std::uint8_t[]> cells;
-std::int64_t lastPlantedCount = 0;
-
-std::uint8_t& cell(std::int32_t x, std::int32_t y) { return cells[cellIndex(x, y, run.parameters.ysize)]; }
 
 std::uint64_t storedCellCount(std::int32_t xsize, std::int32_t ysize)
 {
     return static_cast<std::uint64_t>(forestCellCount(xsize + 2, ysize + 2));
 }
 
-void setCell(std::int32_t x, std::int32_t y, CellState state)
+void setCell(Forest& forest, std::int32_t x, std::int32_t y, CellState state, FrontEnd* view)
 {
-    cell(x, y) = state;
-    if (run.frontEnd)
-        run.frontEnd->drawCell(x, y, state);
-}
-
-void drawTree(std::int32_t x, std::int32_t y) { run.frontEnd->drawCell(x, y, Tree); }
-
-std::int32_t centreX() { return run.parameters.xsize / 2; }
-std::int32_t centreY() { return run.parameters.ysize / 2; }
-
-// Every trial is seeded from the clock, unless it starts within the second of the
-// last seeding (trial_clock.h).
-void seedForTrial()
-{
-    TrialClock& clock = *run.clock;
-    const std::time_t now = clock.now();
-    if (clock.seeded && now == clock.lastSeeding)
-        return;
-    seedGenerator(static_cast<std::uint32_t>(now));
-    clock.lastSeeding = now;
-    clock.seeded = true;
+    forest.cell(x, y) = state;
+    if (view)
+        view->drawCell(x, y, state);
 }
 
 std::int32_t clampToGrid(std::int32_t index, std::int32_t size)
@@ -73,56 +46,46 @@ std::int64_t targetTreeCount(std::int32_t xsize, double density, std::int32_t ys
     return static_cast<std::int64_t>(extendedProduct(product, static_cast<long double>(ysize)));
 }
 
-bool allocateForest()
+std::optional<Forest> newForest(std::int32_t xsize, std::int32_t ysize)
 {
-    const std::uint64_t count = storedCellCount(run.parameters.xsize, run.parameters.ysize);
+    const std::uint64_t count = storedCellCount(xsize, ysize);
     if (count > maxForestCells)
-        return false;
-    cells.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(count)]);
-    return cells != nullptr;
+        return std::nullopt;
+    Forest forest{xsize, ysize, std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[count]), 0};
+    if (!forest.grid)
+        return std::nullopt;
+    return forest;
 }
 
-void freeForest() { cells.reset(); }
-
-CellState cellAt(std::int32_t x, std::int32_t y) { return static_cast<CellState>(cell(x, y)); }
-
-void plantCentreTree() { setCell(centreX(), centreY(), Tree); }
-
-void igniteCentre() { setCell(centreX(), centreY(), Burning); }
-
-bool plantTrees()
+std::span<std::uint8_t> Forest::cells() const
 {
-    const RunParameters& p = run.parameters;
-    const std::int64_t target = targetTreeCount(p.xsize, p.density, p.ysize);
-
-    std::ranges::fill(forestCells(), Empty);
-    if (run.frontEnd) {
-        for (std::int32_t x = 0; x < p.xsize; ++x)
-            for (std::int32_t y = 0; y < p.ysize; ++y)
-                run.frontEnd->drawCell(x, y, Empty);
-    }
-    plantCentreTree();
-    void (*const planted)(std::int32_t, std::int32_t) = run.frontEnd ? drawTree : nullptr;
-    if (run.treeDraws) {
-        lastPlantedCount = run.treeDraws(forestCells(), p.xsize, p.ysize, 1, target, planted);
-    } else {
-        seedForTrial();
-        lastPlantedCount = plantDrawnTrees(forestCells(), p.xsize, p.ysize, 1, target, distinctDraws, planted);
-    }
-    return lastPlantedCount >= target;
+    return {grid.get(), static_cast<std::size_t>(storedCellCount(xsize, ysize))};
 }
 
-std::int64_t plantedTreeCount() { return lastPlantedCount; }
-
-std::int32_t spreadFire()
+bool plantTrees(Forest& forest, double density, TreeDraws& draws, FrontEnd* view)
 {
-    const std::int32_t xsize = run.parameters.xsize;
-    const std::int32_t ysize = run.parameters.ysize;
+    const std::int64_t target = targetTreeCount(forest.xsize, density, forest.ysize);
+    std::ranges::fill(forest.cells(), Empty);
+    if (view) {
+        for (std::int32_t x = 0; x < forest.xsize; ++x)
+            for (std::int32_t y = 0; y < forest.ysize; ++y)
+                view->drawCell(x, y, Empty);
+    }
+    setCell(forest, forest.xsize / 2, forest.ysize / 2, Tree, view);
+    forest.planted = 1;
+    draws.plant(forest, target, view);
+    return forest.planted >= target;
+}
+
+std::int32_t spreadFire(Forest& forest, FrontEnd* view)
+{
+    const std::int32_t xsize = forest.xsize;
+    const std::int32_t ysize = forest.ysize;
     // Local copies: a store to a byte-sized cell may alias anything else in memory.
-    std::uint8_t* const grid = cells.get();
+    std::uint8_t* const grid = forest.grid.get();
     auto at = [grid, ysize](std::int32_t x, std::int32_t y) -> std::uint8_t& { return grid[cellIndex(x, y, ysize)]; };
     std::int32_t fireTime = 0;
-    igniteCentre();
+    setCell(forest, xsize / 2, ysize / 2, Burning, view);
 
     bool active = true;
     while (active) {
@@ -142,27 +105,27 @@ std::int32_t spreadFire()
                     for (std::int32_t dx = -1; dx <= 1; ++dx) {
                         std::int32_t nx = clampToGrid(x + dx, xsize);
                         if (at(nx, ny) == Tree)
-                            setCell(nx, ny, Igniting);
+                            setCell(forest, nx, ny, Igniting, view);
                     }
                 }
-                setCell(x, y, Burnt);
+                setCell(forest, x, y, Burnt, view);
             }
         }
         // Trees caught in this sweep burn only in the next one, whatever the scan
         // order; the promotion is not drawn because both states look alike.
-        for (std::uint8_t& state : forestCells())
+        for (std::uint8_t& state : forest.cells())
             state = state == Igniting ? std::uint8_t{Burning} : state;
         ++fireTime;
     }
     return fireTime;
 }
 
-long double measureTrial()
+long double measureTrial(const Forest& forest)
 {
     // The border is Empty: it counts for neither.
     std::int64_t trees = 0;
     std::int64_t burnt = 0;
-    for (std::uint8_t state : forestCells()) {
+    for (std::uint8_t state : forest.cells()) {
         trees += state == Tree;
         burnt += state != Empty && state != Tree;
     }
@@ -173,10 +136,3 @@ long double burntFraction(std::int64_t burntTrees, std::int64_t plantedTrees)
 {
     return extendedQuotient(static_cast<long double>(burntTrees), static_cast<long double>(plantedTrees));
 }
-
-std::span<std::uint8_t> forestCells()
-{
-    return {cells.get(), static_cast<std::size_t>(storedCellCount(run.parameters.xsize, run.parameters.ysize))};
-}
-
-void placeCell(std::int32_t x, std::int32_t y, CellState state) { cell(x, y) = state; }

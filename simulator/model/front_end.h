@@ -6,11 +6,18 @@
 
 #include <cstdint>
 
-struct FrontEnd {
-    void (*openFireView)(std::int32_t xsize, std::int32_t ysize);
-    void (*drawCell)(std::int32_t x, std::int32_t y, CellState state);
-    void (*closeFireView)();
-    void (*openResultsWindow)(std::int32_t xsize, std::int32_t ysize, std::int32_t trials);
-    void (*appendResultRow)(double density, std::int32_t fireTime, double burntFraction);
-    void (*showResultsWindow)();
+struct Forest;
+
+class FrontEnd {
+public:
+    // The view shows `forest` and may repaint from it until it is closed.
+    virtual void openFireView(const Forest& forest) = 0;
+    virtual void drawCell(std::int32_t x, std::int32_t y, CellState state) = 0;
+    virtual void closeFireView() = 0;
+    virtual void openResultsWindow(std::int32_t xsize, std::int32_t ysize, std::int32_t trials) = 0;
+    virtual void appendResultRow(double density, std::int32_t fireTime, double burntFraction) = 0;
+    virtual void showResultsWindow() = 0;
+
+protected:
+    ~FrontEnd() = default;
 };

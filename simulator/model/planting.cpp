@@ -6,17 +6,12 @@
 
 #include "extended_precision.h"
 #include "forest.h"
-#include "random_generator.h"
+#include "front_end.h"
 
 #include <array>
+#include <utility>
 
 namespace {
-
-struct CoordinateTable {
-    std::int32_t size = 0; // 0: not filled yet
-    std::array<std::uint16_t, randomMax + 1> coordinates;
-};
-CoordinateTable columns, rows;
 
 // The unit and its product with the size rounded to 64 bits, then truncated; the
 // output 32767 gives the size itself, which stands for the last cell.
@@ -24,6 +19,7 @@ void fillFor(CoordinateTable& table, std::int32_t size)
 {
     if (table.size == size)
         return;
+    table.coordinates.resize(randomMax + 1);
     const auto extendedSize = static_cast<long double>(size);
     for (int output = 0; output <= randomMax; ++output) {
         long double unit = extendedProduct(static_cast<long double>(output), randomUnitScale);
@@ -41,13 +37,15 @@ constexpr std::uint32_t drawsAhead = 32;
 // than 2^31 cells (maxForestCells).
 template <bool Reported>
 std::uint32_t plantDraws(std::uint8_t* cells, std::int32_t ysize, std::uint32_t missing, std::uint32_t drawLimit,
-                         void (*planted)(std::int32_t, std::int32_t))
+                         Generator& generator, const CoordinateTables& tables, FrontEnd* view)
 {
-    std::uint32_t state = generatorState();
+    const std::uint16_t* const columns = tables.columns.coordinates.data();
+    const std::uint16_t* const rows = tables.rows.coordinates.data();
+    std::uint32_t state = generator.state();
     auto draw = [&] {
-        const std::int32_t x = columns.coordinates[static_cast<std::size_t>(generatorOutput(nextGeneratorState(state)))];
+        const std::int32_t x = columns[static_cast<std::size_t>(generatorOutput(nextGeneratorState(state)))];
         state = generatorStateAfterTwo(state);
-        const std::int32_t y = rows.coordinates[static_cast<std::size_t>(generatorOutput(state))];
+        const std::int32_t y = rows[static_cast<std::size_t>(generatorOutput(state))];
         const std::uint32_t cell = cellIndex(x, y, ysize);
         __builtin_prefetch(cells + cell, 1);
         return cell;
@@ -65,7 +63,7 @@ std::uint32_t plantDraws(std::uint8_t* cells, std::int32_t ysize, std::uint32_t 
                 cell = Tree;
                 --missing;
                 const auto column = static_cast<std::int32_t>(next / static_cast<std::uint32_t>(ysize + 2));
-                planted(column - 1, static_cast<std::int32_t>(next) - column * (ysize + 2) - 1);
+                view->drawCell(column - 1, static_cast<std::int32_t>(next) - column * (ysize + 2) - 1, Tree);
             }
         } else {
             // A drawn cell is Empty or Tree: planting it either way spares a branch
@@ -78,22 +76,29 @@ std::uint32_t plantDraws(std::uint8_t* cells, std::int32_t ysize, std::uint32_t 
     // The draws still pending are given back.
     for (std::uint32_t step = 0; step < 2 * drawsAhead; ++step)
         state = previousGeneratorState(state);
-    seedGenerator(state);
+    generator.seed(state);
     return missing;
 }
 
 } // namespace
 
-std::int64_t plantDrawnTrees(std::span<std::uint8_t> cells, std::int32_t xsize, std::int32_t ysize,
-                             std::int64_t trees, std::int64_t target, std::uint32_t drawLimit,
-                             void (*planted)(std::int32_t x, std::int32_t y))
+void plantDrawnTrees(Forest& forest, std::int64_t target, std::uint32_t drawLimit, Generator& generator,
+                     CoordinateTables& tables, FrontEnd* view)
 {
-    if (trees >= target)
-        return trees;
-    fillFor(columns, xsize);
-    fillFor(rows, ysize);
-    const auto missing = static_cast<std::uint32_t>(target - trees);
-    const std::uint32_t left = planted ? plantDraws<true>(cells.data(), ysize, missing, drawLimit, planted)
-                                       : plantDraws<false>(cells.data(), ysize, missing, drawLimit, nullptr);
-    return target - left;
+    if (forest.planted >= target)
+        return;
+    fillFor(tables.columns, forest.xsize);
+    fillFor(tables.rows, forest.ysize);
+    const auto missing = static_cast<std::uint32_t>(target - forest.planted);
+    std::uint8_t* const cells = forest.grid.get();
+    const std::uint32_t left =
+        view ? plantDraws<true>(cells, forest.ysize, missing, drawLimit, generator, tables, view)
+             : plantDraws<false>(cells, forest.ysize, missing, drawLimit, generator, tables, nullptr);
+    forest.planted = target - left;
+}
+
+void GeneratorDraws::plant(Forest& forest, std::int64_t target, FrontEnd* view)
+{
+    clock.seedForTrial(generator);
+    plantDrawnTrees(forest, target, distinctDraws, generator, tables, view);
 }

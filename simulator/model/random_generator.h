@@ -6,13 +6,6 @@
 
 constexpr int randomMax = 0x7FFF;
 
-void seedGenerator(std::uint32_t seed);
-int nextRandom();                  // 0 .. randomMax
-long double randomUnit();          // nextRandom() * K, in [0, 1]
-
-// The same steps for loops that draw from a copy of the state and hand it back
-// with seedGenerator.
-std::uint32_t generatorState();
 constexpr std::uint32_t generatorMultiplier = 22695477u;
 constexpr std::uint32_t nextGeneratorState(std::uint32_t state) { return state * generatorMultiplier + 1u; }
 constexpr int generatorOutput(std::uint32_t state) { return static_cast<int>((state >> 16) & 0x7FFFu); }
@@ -34,3 +27,20 @@ constexpr std::uint32_t previousGeneratorState(std::uint32_t state) { return (st
 
 // 1/32767 rounded down to the 64-bit significand: the product for 32767 is exactly 1.
 constexpr long double randomUnitScale = 0x8001000200040008p-78L;
+
+// One generator per series of draws: the state is the planting's, passed to it.
+class Generator {
+public:
+    explicit Generator(std::uint32_t seed = 0) : state_(seed) {}
+    void seed(std::uint32_t seed) { state_ = seed; }
+    std::uint32_t state() const { return state_; }
+    int next() // 0 .. randomMax
+    {
+        state_ = nextGeneratorState(state_);
+        return generatorOutput(state_);
+    }
+    long double unit() { return static_cast<long double>(next()) * randomUnitScale; } // in [0, 1]
+
+private:
+    std::uint32_t state_;
+};

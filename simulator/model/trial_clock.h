@@ -4,10 +4,23 @@
 // program keeps one for the whole process; a clock that always gives one second
 // seeds once and lets the generator run on through the whole run.
 #pragma once
+#include "random_generator.h"
+
 #include <ctime>
+#include <functional>
 
 struct TrialClock {
-    std::time_t (*now)() = [] { return std::time(nullptr); };
+    std::function<std::time_t()> now = [] { return std::time(nullptr); };
     bool seeded = false;
     std::time_t lastSeeding = 0;
+
+    void seedForTrial(Generator& generator)
+    {
+        const std::time_t second = now();
+        if (seeded && second == lastSeeding)
+            return;
+        generator.seed(static_cast<std::uint32_t>(second));
+        lastSeeding = second;
+        seeded = true;
+    }
 };

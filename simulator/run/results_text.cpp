@@ -5,54 +5,25 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 
 std::wstring formatGeneral15(double value, wchar_t decimalSeparator)
 {
+    // -0 shows as 0, as the rows write it.
     if (value == 0)
-        return L"0";
-    std::wstring text = value < 0 ? L"-" : L"";
-
-    // "d.dddddddddddddde+XX": the 15 significant digits and the decimal exponent.
-    char buffer[40];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 14).ptr;
-    std::string digits(1, buffer[0]);
-    char* exponentMark = std::find(buffer, end, 'e');
-    digits.append(buffer + 2, exponentMark);
-    int exponent = 0;
-    std::from_chars(exponentMark + (exponentMark[1] == '+' ? 2 : 1), end, exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
-    auto appendDigits = [&](std::string_view part) { text.append(part.begin(), part.end()); };
-    if (exponent >= -4 && exponent < 15) {
-        if (exponent < 0) {
-            text += L'0';
-            text += decimalSeparator;
-            text.append(static_cast<std::size_t>(-exponent - 1), L'0');
-            appendDigits(digits);
-        } else {
-            auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-            if (digits.size() <= integerDigits) {
-                appendDigits(digits);
-                text.append(integerDigits - digits.size(), L'0');
-            } else {
-                appendDigits(std::string_view(digits).substr(0, integerDigits));
-                text += decimalSeparator;
-                appendDigits(std::string_view(digits).substr(integerDigits));
-            }
-        }
-        return text;
+        value = 0;
+    // printf's %.15G, but locale-free: the separator is the user's, the exponent
+    // without its sign's plus and its leading zeros ("1E-5", "1,5E15").
+    char buffer[32];
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    const char* const exponent = std::find(static_cast<const char*>(buffer), end, 'e');
+    std::wstring text;
+    for (const char* c = buffer; c != exponent; ++c)
+        text += *c == '.' ? decimalSeparator : static_cast<wchar_t>(*c);
+    if (exponent != end) {
+        int power = 0;
+        std::from_chars(exponent + (exponent[1] == '+' ? 2 : 1), end, power);
+        text += L'E' + std::to_wstring(power);
     }
-    appendDigits(std::string_view(digits).substr(0, 1));
-    if (digits.size() > 1) {
-        text += decimalSeparator;
-        appendDigits(std::string_view(digits).substr(1));
-    }
-    text += L'E';
-    if (exponent < 0)
-        text += L'-';
-    text += std::to_wstring(std::abs(exponent));
     return text;
 }
 

@@ -4,8 +4,6 @@
 #include "fire_view.h"
 
 #include "application.h"
-#include "forest.h"
-#include "run_state.h"
 
 #include <algorithm>
 #include <vector>
@@ -17,6 +15,7 @@ constexpr DWORD fireViewStyle = WS_POPUP | WS_CAPTION;
 constexpr DWORD fireViewExtendedStyle = WS_EX_DLGMODALFRAME;
 
 HWND fireView = nullptr;
+const Forest* shownForest = nullptr;
 HDC fireViewDC = nullptr; // the class DC, kept for the whole life of the view
 bool anythingDrawn = false;
 
@@ -36,7 +35,7 @@ void paintFromForest(HDC dc, const RECT& area)
     std::vector<DWORD> row(static_cast<std::size_t>(width));
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            COLORREF colour = cellColour(cellAt(x, y));
+            COLORREF colour = cellColour(shownForest->at(x, y));
             row[static_cast<std::size_t>(x - area.left)] = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
         }
         SetDIBitsToDevice(dc, area.left, y, static_cast<DWORD>(width), 1, 0, 0, 0, 1, row.data(), &info, DIB_RGB_COLORS);
@@ -109,10 +108,10 @@ POINT centredPosition(SIZE window, SIZE screen)
     return {std::max(0L, (screen.cx - window.cx) / 2), std::max(0L, (screen.cy - window.cy) / 2)};
 }
 
-void openFireView(std::int32_t xsize, std::int32_t ysize)
+void openFireView(const Forest& forest)
 {
     registerFireViewClass();
-    RECT frame{0, 0, xsize, ysize};
+    RECT frame{0, 0, forest.xsize, forest.ysize};
     AdjustWindowRectEx(&frame, fireViewStyle, FALSE, fireViewExtendedStyle);
     SIZE outer{frame.right - frame.left, frame.bottom - frame.top};
     POINT place = centredPosition(outer, {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
@@ -122,6 +121,7 @@ void openFireView(std::int32_t xsize, std::int32_t ysize)
     if (!fireView)
         throw UiError(L"Nie można utworzyć okna pożaru");
     anythingDrawn = false;
+    shownForest = &forest;
     fireViewDC = GetDC(fireView);
     ShowWindow(fireView, SW_SHOW);
     SetForegroundWindow(fireView);
@@ -142,5 +142,6 @@ void closeFireView()
     DestroyWindow(fireView);
     fireView = nullptr;
     fireViewDC = nullptr;
+    shownForest = nullptr;
     anythingDrawn = false;
 }

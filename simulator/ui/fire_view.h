@@ -3,10 +3,12 @@
 // the front end that validateAndRun gives it.
 #pragma once
 #include "cell_state.h"
+#include "forest.h"
 
 #include <windows.h>
 
-void openFireView(std::int32_t xsize, std::int32_t ysize);
+// The view repaints from `forest` until it is closed.
+void openFireView(const Forest& forest);
 void drawCell(std::int32_t x, std::int32_t y, CellState state);
 void closeFireView();
 

@@ -47,10 +47,10 @@ TEST(IgnaroCli, IgnarosChecksAndNoticesWithExitCodes)
 
 TEST(IgnaroCli, FixedSecondWritesTheRowsOfTheWindowsProgram)
 {
-    // The rows of Ignaro.exe's trials that all start in this second, though the sweep is
-    // run in chunks of trials: the generator runs on through them all.
-    TrialClock clock{[] { return std::time_t{7}; }};
-    runExperiment(20, 20, -0.9, 7, true, rowsFile, FrontEnd{}, clock);
+    // The rows of Ignaro.exe's trials that all start in this second: the generator runs
+    // on through them all.
+    GeneratorDraws draws(TrialClock{[] { return std::time_t{7}; }});
+    runExperiment(RunParameters{20, 20, -0.9, 7, true, rowsFile}, draws, nullptr);
     const std::string whole = takeRows();
     EXPECT_EQ(cli({"20", "20", "-90", "7", "1", f, "--seed", "7"}).rows, whole);
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 TEST(Pcg64Blocks, OutputsAndEngineAsTakenOneAtATime)
@@ -29,10 +31,14 @@ TEST(Pcg64Blocks, OutputsAndEngineAsTakenOneAtATime)
 
 namespace {
 
-struct Grid {
-    std::int32_t xsize, ysize;
-    std::vector<std::uint8_t> cells = std::vector<std::uint8_t>(static_cast<std::size_t>((xsize + 2) * (ysize + 2)));
-};
+Forest emptyForest(std::int32_t xsize, std::int32_t ysize)
+{
+    Forest forest = *newForest(xsize, ysize);
+    std::ranges::fill(forest.cells(), Empty);
+    return forest;
+}
+
+std::vector<std::uint8_t> cellsOf(const Forest& forest) { return {forest.cells().begin(), forest.cells().end()}; }
 
 } // namespace
 
@@ -41,27 +47,27 @@ TEST(PcgPlanting, TwoPlantingsInARowPlantAsOneDoes)
     // Far fewer trees than a block of draws, and far more: either way the second
     // planting must go on exactly where the first one's last used draw left off.
     for (const auto [first, total] : {std::pair{3, 10}, {700, 1500}}) {
-        Grid once{50, 40}, twice{50, 40};
-        seedPcgPlanting(9, 2);
-        plantPcgTrees(once.cells, once.xsize, once.ysize, 0, total, nullptr);
-        seedPcgPlanting(9, 2);
-        plantPcgTrees(twice.cells, twice.xsize, twice.ysize, 0, first, nullptr);
-        plantPcgTrees(twice.cells, twice.xsize, twice.ysize, first, total, nullptr);
-        EXPECT_EQ(once.cells, twice.cells) << first;
+        Forest once = emptyForest(50, 40), twice = emptyForest(50, 40);
+        pcgDraws(9, 2)->plant(once, total, nullptr);
+        const std::unique_ptr<TreeDraws> draws = pcgDraws(9, 2);
+        draws->plant(twice, first, nullptr);
+        draws->plant(twice, total, nullptr);
+        EXPECT_EQ(cellsOf(once), cellsOf(twice)) << first;
+        EXPECT_EQ(twice.planted, total);
     }
 }
 
 TEST(PcgPlanting, EveryCellOfANarrowForestEquallyLikely)
 {
     // 15000 single trees on 3 x 5 cells: 1000 each, give or take 32 (one deviation).
-    seedPcgPlanting(1, 0);
+    const std::unique_ptr<TreeDraws> draws = pcgDraws(1, 0);
     std::vector<int> counts(3 * 5);
     for (int trial = 0; trial < 15000; ++trial) {
-        Grid grid{3, 5};
-        plantPcgTrees(grid.cells, grid.xsize, grid.ysize, 0, 1, nullptr);
+        Forest forest = emptyForest(3, 5);
+        draws->plant(forest, 1, nullptr);
         for (std::int32_t x = 0; x < 3; ++x)
             for (std::int32_t y = 0; y < 5; ++y)
-                counts[static_cast<std::size_t>(x * 5 + y)] += grid.cells[cellIndex(x, y, 5)];
+                counts[static_cast<std::size_t>(x * 5 + y)] += forest.at(x, y) == Tree;
     }
     for (std::size_t cell = 0; cell < counts.size(); ++cell)
         EXPECT_NEAR(counts[cell], 1000, 150) << "cell " << cell;

@@ -7,13 +7,14 @@
 // Build it optimised: cmake --preset bench && cmake --build --preset bench
 #include "fire_front.h"
 #include "forest.h"
+#include "planting.h"
 #include "planting_profile.h"
-#include "run_state.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -39,33 +40,34 @@ struct EngineFigures {
 
 EngineFigures timeEngines(std::int32_t side, double density, double secondsBudget)
 {
-    run.parameters = RunParameters{side, side, density, 1, true, {}};
-    if (!allocateForest()) {
+    std::optional<Forest> made = newForest(side, side);
+    if (!made) {
         std::fprintf(stderr, "no memory for a %d x %d forest\n", side, side);
         std::exit(1);
     }
+    Forest& forest = *made;
     // The same forests on every run of the benchmark.
-    TrialClock clock{[] { return std::time_t{1000000000}; }};
-    run.clock = &clock;
+    GeneratorDraws draws(TrialClock{[] { return std::time_t{1000000000}; }});
+    std::vector<std::uint32_t> front;
 
     EngineFigures figures;
-    std::vector<std::uint8_t> forest;
+    std::vector<std::uint8_t> grid;
     const Clock::time_point begin = Clock::now();
     while (figures.trials < 3 || (millisecondsSince(begin) < secondsBudget * 1000 && figures.trials < 10000)) {
         Clock::time_point start = Clock::now();
-        plantTrees();
+        plantTrees(forest, density, draws, nullptr);
         figures.planting += millisecondsSince(start);
-        forest.assign(forestCells().begin(), forestCells().end());
+        grid.assign(forest.cells().begin(), forest.cells().end());
 
         start = Clock::now();
-        FrontFire fire = spreadFireFront();
-        long double frontFraction = burntFraction(fire.burntTrees, plantedTreeCount());
+        FrontFire fire = spreadFireFront(forest, front);
+        long double frontFraction = burntFraction(fire.burntTrees, forest.planted);
         figures.front += millisecondsSince(start);
 
-        std::ranges::copy(forest, forestCells().begin());
+        std::ranges::copy(grid, forest.cells().begin());
         start = Clock::now();
-        std::int32_t sweepFireTime = spreadFire();
-        long double sweepFraction = measureTrial();
+        std::int32_t sweepFireTime = spreadFire(forest, nullptr);
+        long double sweepFraction = measureTrial(forest);
         figures.sweep += millisecondsSince(start);
 
         figures.enginesAgree = figures.enginesAgree && fire.fireTime == sweepFireTime && frontFraction == sweepFraction;
@@ -73,10 +75,8 @@ EngineFigures timeEngines(std::int32_t side, double density, double secondsBudge
         figures.burntFraction += static_cast<double>(sweepFraction);
         ++figures.trials;
     }
-    figures.frontCells = run.front.capacity();
-    figures.gridCells = forestCells().size();
-    std::vector<std::uint32_t>().swap(run.front);
-    freeForest();
+    figures.frontCells = front.capacity();
+    figures.gridCells = forest.cells().size();
     return figures;
 }
 

@@ -2,8 +2,8 @@
 
 #include "extended_precision.h"
 #include "forest.h"
+#include "planting.h"
 #include "random_generator.h"
-#include "run_state.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,8 +13,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::time_t plantingSecond = 0;
 
 double millisecondsSince(Clock::time_point start)
 {
@@ -37,10 +35,10 @@ void plantPlainly(std::vector<std::uint8_t>& grid, std::int32_t xsize, std::int3
     std::ranges::fill(grid, Empty);
     grid[static_cast<std::size_t>(xsize / 2) * static_cast<std::size_t>(ysize) + static_cast<std::size_t>(ysize / 2)] =
         Tree;
-    seedGenerator(seed);
+    Generator generator(seed);
     ExtendedPrecisionScope precision;
-    auto coordinate = [](std::int32_t size) {
-        auto value = static_cast<std::int32_t>(truncateExtended(randomUnit() * static_cast<long double>(size)));
+    auto coordinate = [&generator](std::int32_t size) {
+        auto value = static_cast<std::int32_t>(truncateExtended(generator.unit() * static_cast<long double>(size)));
         return value == size ? size - 1 : value;
     };
     for (std::int64_t planted = 1; planted < target;) {
@@ -54,12 +52,12 @@ void plantPlainly(std::vector<std::uint8_t>& grid, std::int32_t xsize, std::int3
     }
 }
 
-bool sameForest(const std::vector<std::uint8_t>& grid, std::int32_t xsize, std::int32_t ysize)
+bool sameForest(const std::vector<std::uint8_t>& grid, const Forest& forest, std::int32_t xsize, std::int32_t ysize)
 {
     for (std::int32_t x = 0; x < xsize; ++x)
         for (std::int32_t y = 0; y < ysize; ++y)
             if (grid[static_cast<std::size_t>(x) * static_cast<std::size_t>(ysize) + static_cast<std::size_t>(y)] !=
-                cellAt(x, y))
+                forest.at(x, y))
                 return false;
     return true;
 }
@@ -70,31 +68,29 @@ void printPlantingProfile(double secondsBudget)
 {
     constexpr std::int32_t side = 400;
     constexpr double density = 0.45;
-    run.parameters = RunParameters{side, side, density, 1, true, {}};
-    allocateForest();
+    Forest forest = *newForest(side, side);
     const std::int64_t target = targetTreeCount(side, density, side);
     std::vector<std::uint8_t> grid(static_cast<std::size_t>(forestCellCount(side, side)));
 
     // Each forest is planted by plantTrees and by the plain loop from the same seed.
-    TrialClock clock{[] { return plantingSecond; }};
-    run.clock = &clock;
+    std::time_t plantingSecond = 0;
+    GeneratorDraws draws(TrialClock{[&plantingSecond] { return plantingSecond; }});
     double tables = 0, plain = 0;
     bool sameForests = true;
     int forests = 0;
     const Clock::time_point begin = Clock::now();
     while (forests < 3 || std::chrono::duration<double>(Clock::now() - begin).count() < secondsBudget) {
         plantingSecond = 1000000000 + forests;
-        clock.seeded = false;
+        draws.clock.seeded = false;
         Clock::time_point start = Clock::now();
-        plantTrees();
+        plantTrees(forest, density, draws, nullptr);
         tables += millisecondsSince(start);
         start = Clock::now();
         plantPlainly(grid, side, side, target, static_cast<std::uint32_t>(plantingSecond));
         plain += millisecondsSince(start);
-        sameForests = sameForests && sameForest(grid, side, side);
+        sameForests = sameForests && sameForest(grid, forest, side, side);
         ++forests;
     }
-    freeForest();
 
     std::printf("Planting profile: %d x %d forests at %.0f %%, %lld trees, about %.0f coordinates each;\n"
                 "mean ms per forest over %d forests\n",

@@ -15,8 +15,8 @@ TEST(ResultRow, GeneralFormatWithSixSignificantDigits)
 TEST_F(ExperimentTest, KnownSeedGivesTheKnownRowsOnEveryBuild)
 {
     clockNow = 1000000000;
-    runExperiment(100, 80, 0.41, 4, true, rowsFile, recordingFrontEnd, clock);
-    runExperiment(37, 53, -0.97, 1, true, rowsFile, recordingFrontEnd, clock);
+    run(100, 80, 0.41, 4, true);
+    run(37, 53, -0.97, 1, true);
     EXPECT_EQ(takeRows(), "0.41 15 0.010674\r\n0.41 114 0.631595\r\n0.41 110 0.710887\r\n0.41 8 0.00823422\r\n"
                           "0.97 28 1\r\n0.98 28 1\r\n0.99 28 1\r\n1 28 1\r\n");
 }
@@ -30,7 +30,7 @@ TEST_F(ExperimentTest, SeriesAndSweepsAppendOneRowPerTrialAndSeries)
              {4, -0.01, 2, 200, "0.01 ", "1 "},
              {100, -0.455, 1, 55, "0.455 ", "0.995 "}, // 100.5 % asks for 10050 trees: no room
              {10, -0.995, 1, 2, "0.995 ", "1.005 "}}) { // there, 100 trees: they fit
-        runExperiment(side, side, density, trials, true, rowsFile, recordingFrontEnd, clock);
+        run(side, side, density, trials, true);
         const std::string text = takeRows();
         const std::string lastRow = text.substr(text.rfind('\n', text.size() - 2) + 1);
         EXPECT_EQ(std::ranges::count(text, '\n'), rows) << side << " at " << density;
@@ -40,17 +40,17 @@ TEST_F(ExperimentTest, SeriesAndSweepsAppendOneRowPerTrialAndSeries)
 
 TEST_F(ExperimentTest, VisibleRunsDrawTheFireAndShowTheSavedRowsOfSingleSeriesOnly)
 {
-    runExperiment(7, 7, 1.0, 2, false, rowsFile, recordingFrontEnd, clock);
+    run(7, 7, 1.0, 2, false);
     EXPECT_EQ(frontEnd.calls, (std::vector<std::string>{"openFireView", "openResultsWindow", "appendResultRow",
                                                         "appendResultRow", "showResultsWindow", "closeFireView"}));
     EXPECT_EQ(frontEnd.drawn.back(), (DrawnCell{6, 6, Burnt})) << "the last pass ends in the corner";
     EXPECT_EQ(takeRows(), "1 5 1\r\n1 5 1\r\n");
     // Rows that did not reach the file (here a folder) are not shown, and the run says so.
     frontEnd.clear();
-    EXPECT_TRUE(runExperiment(8, 8, 0.5, 2, false, rowsFile.parent_path(), recordingFrontEnd, clock).resultsNotSaved);
+    EXPECT_TRUE(run(8, 8, 0.5, 2, false, rowsFile.parent_path()).resultsNotSaved);
     EXPECT_EQ(frontEnd.calls, (std::vector<std::string>{"openFireView", "closeFireView"}));
     // A sweep shows no results window, and runs every series when its rows are lost.
     frontEnd.clear();
-    EXPECT_TRUE(runExperiment(6, 6, -0.99, 1, false, rowsFile / "missing.txt", recordingFrontEnd, clock).resultsNotSaved);
+    EXPECT_TRUE(run(6, 6, -0.99, 1, false, rowsFile / "missing.txt").resultsNotSaved);
     EXPECT_EQ(frontEnd.calls, (std::vector<std::string>{"openFireView", "closeFireView", "openFireView", "closeFireView"}));
 }

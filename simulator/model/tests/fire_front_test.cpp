@@ -9,18 +9,19 @@
 TEST_F(ForestTest, TheFrontFireBurnsEdgeShapesFullAndRandomForestsAsTheSweepDoes)
 {
     // Plants a forest and burns it both ways; the fire time, when they agree.
+    std::vector<std::uint32_t> front; // from forest to forest, as a run keeps it
     auto burnBothWays = [&](std::int32_t xsize, std::int32_t ysize, double density) {
-        makeForest(xsize, ysize, density);
-        plantTrees();
-        const std::vector forest(forestCells().begin(), forestCells().end());
-        const std::int32_t sweepTime = spreadFire();
-        const long double sweepFraction = measureTrial();
-        const std::vector swept(forestCells().begin(), forestCells().end());
-        std::ranges::copy(forest, forestCells().begin());
-        const FrontFire front = spreadFireFront();
-        const bool agree = front.fireTime == sweepTime && std::ranges::equal(forestCells(), swept) &&
-                           burntFraction(front.burntTrees, plantedTreeCount()) == sweepFraction;
-        return agree ? front.fireTime : -1;
+        makeForest(xsize, ysize);
+        plant(density);
+        const std::vector planted(forest.cells().begin(), forest.cells().end());
+        const std::int32_t sweepTime = spreadFire(forest, nullptr);
+        const long double sweepFraction = measureTrial(forest);
+        const std::vector swept(forest.cells().begin(), forest.cells().end());
+        std::ranges::copy(planted, forest.cells().begin());
+        const FrontFire fire = spreadFireFront(forest, front);
+        const bool agree = fire.fireTime == sweepTime && std::ranges::equal(forest.cells(), swept) &&
+                           burntFraction(fire.burntTrees, forest.planted) == sweepFraction;
+        return agree ? fire.fireTime : -1;
     };
     // Full forests burn one ring per generation; the fire time counts the last quiet one.
     for (auto [xsize, ysize, density, fireTime] :

@@ -30,8 +30,8 @@ TEST(TargetCount, TruncatesTheExtendedProductsInTheirOrderWhateverTheControlWord
 
 TEST_F(ForestTest, SeedOnePlantsTheKnownForestDrawnCellByCell)
 {
-    makeForest(5, 4, 0.5, false);
-    plantTrees();
+    makeForest(5, 4);
+    plant(0.5, true);
     const std::string seedOne = "TTT..\n.T...\nT.TT.\nT..TT\n";
     EXPECT_EQ(picture(), seedOne);
     // Drawn: the clearing in column order, the centre tree, then each new tree once,
@@ -45,11 +45,10 @@ TEST_F(ForestTest, SeedOnePlantsTheKnownForestDrawnCellByCell)
 
     // Within one second the generator runs on; seeded in that second again, a silent
     // planting clears the last forest and plants the trees of the visible one.
-    plantTrees();
+    plant(0.5, true);
     EXPECT_NE(picture(), seedOne);
-    run.frontEnd = nullptr;
-    clock.seeded = false;
-    plantTrees();
+    draws.clock.seeded = false;
+    plant(0.5);
     EXPECT_EQ(picture(), seedOne);
 }
 
@@ -57,14 +56,12 @@ TEST_F(ForestTest, TheSweepBurnsOneGenerationPerPassAndStopsAtGaps)
 {
     // A diagonal chain from the centre: the scan meets each caught tree later in the
     // same pass, yet one tree burns per pass; the tree cut off is never reached.
-    makeForest(7, 7, 0.0, false);
-    plantTrees();
+    makeForest(7, 7);
+    plant(0.0);
     for (int i : {0, 4, 5, 6})
-        placeCell(i, i, Tree);
-    frontEnd.clear();
-    EXPECT_EQ(spreadFire(), 5);
+        forest.cell(i, i) = Tree;
+    EXPECT_EQ(spreadFire(forest, &frontEnd), 5);
     EXPECT_EQ(frontEnd.drawn, (std::vector<DrawnCell>{{3, 3, Burning}, {4, 4, Igniting}, {3, 3, Burnt}, {5, 5, Igniting},
                                                       {4, 4, Burnt}, {6, 6, Igniting}, {5, 5, Burnt}, {6, 6, Burnt}}));
-    run.parameters = RunParameters{65536, 32769, 0.5, 1, true, {}};
-    EXPECT_FALSE(allocateForest()) << "beyond the front's 32-bit cell indices";
+    EXPECT_FALSE(newForest(65536, 32769)) << "beyond the front's 32-bit cell indices";
 }

@@ -1,8 +1,10 @@
 // A front end that records what the model asks of it, a results file of the test's
-// own, and the run state set up for a forest of a given shape with a fixed trial clock.
+// own, and a forest of a given shape with Ignaro's draws on a fixed trial clock.
 #pragma once
+#include "experiment.h"
 #include "forest.h"
-#include "run_state.h"
+#include "front_end.h"
+#include "planting.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +15,17 @@
 #include <unistd.h>
 
 using DrawnCell = std::tuple<std::int32_t, std::int32_t, CellState>; // x, y, state
-struct RecordedFrontEnd {
+struct RecordingFrontEnd final : FrontEnd {
     std::vector<DrawnCell> drawn;
     std::vector<std::string> calls; // every call but drawCell, by name
-    void clear() { *this = RecordedFrontEnd{}; }
-};
-inline RecordedFrontEnd frontEnd;
-inline const FrontEnd recordingFrontEnd{
-    [](std::int32_t, std::int32_t) { frontEnd.calls.push_back("openFireView"); },
-    [](std::int32_t x, std::int32_t y, CellState state) { frontEnd.drawn.push_back({x, y, state}); },
-    [] { frontEnd.calls.push_back("closeFireView"); },
-    [](std::int32_t, std::int32_t, std::int32_t) { frontEnd.calls.push_back("openResultsWindow"); },
-    [](double, std::int32_t, double) { frontEnd.calls.push_back("appendResultRow"); },
-    [] { frontEnd.calls.push_back("showResultsWindow"); },
+    void clear() { drawn.clear(), calls.clear(); }
+
+    void openFireView(const Forest&) override { calls.push_back("openFireView"); }
+    void drawCell(std::int32_t x, std::int32_t y, CellState state) override { drawn.push_back({x, y, state}); }
+    void closeFireView() override { calls.push_back("closeFireView"); }
+    void openResultsWindow(std::int32_t, std::int32_t, std::int32_t) override { calls.push_back("openResultsWindow"); }
+    void appendResultRow(double, std::int32_t, double) override { calls.push_back("appendResultRow"); }
+    void showResultsWindow() override { calls.push_back("showResultsWindow"); }
 };
 
 inline const std::filesystem::path rowsFile =
@@ -41,33 +41,35 @@ inline std::string takeRows()
 
 class ForestTest : public ::testing::Test {
 protected:
-    static inline std::time_t clockNow = 1;
-    TrialClock clock{[] { return clockNow; }};
+    std::time_t clockNow = 1;
+    GeneratorDraws draws{TrialClock{[this] { return clockNow; }}};
+    RecordingFrontEnd frontEnd;
+    Forest forest;
 
-    void SetUp() override
+    void TearDown() override { std::filesystem::remove(rowsFile); }
+    void makeForest(std::int32_t xsize, std::int32_t ysize)
     {
-        frontEnd.clear();
-        clockNow = 1;
-        run.clock = &clock;
+        std::optional<Forest> made = newForest(xsize, ysize);
+        ASSERT_TRUE(made);
+        forest = std::move(*made);
     }
-    void TearDown() override
+    // Plants the forest, drawn on the recording front end when visible.
+    bool plant(double density, bool visible = false)
     {
-        freeForest();
-        std::filesystem::remove(rowsFile);
+        return plantTrees(forest, density, draws, visible ? &frontEnd : nullptr);
     }
-    void makeForest(std::int32_t xsize, std::int32_t ysize, double density, bool silent = true)
+    RunReport run(std::int32_t xsize, std::int32_t ysize, double density, std::int32_t trials, bool silent,
+                  const std::filesystem::path& file = rowsFile)
     {
-        run.parameters = RunParameters{xsize, ysize, density, 1, silent, {}};
-        run.frontEnd = silent ? nullptr : &recordingFrontEnd;
-        ASSERT_TRUE(allocateForest());
+        return runExperiment(RunParameters{xsize, ysize, density, trials, silent, file}, draws, &frontEnd);
     }
     // The grid as rows of characters: . empty, T tree, B burnt.
     std::string picture()
     {
         std::string text;
-        for (std::int32_t y = 0; y < run.parameters.ysize; ++y, text += '\n')
-            for (std::int32_t x = 0; x < run.parameters.xsize; ++x)
-                text += ".TB??"[cellAt(x, y)];
+        for (std::int32_t y = 0; y < forest.ysize; ++y, text += '\n')
+            for (std::int32_t x = 0; x < forest.xsize; ++x)
+                text += ".TB??"[forest.at(x, y)];
         return text;
     }
 };
