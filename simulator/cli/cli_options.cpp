@@ -28,7 +28,7 @@ CliOptions readOptions(std::span<const std::string> args)
         } else if (arg == "--help" || arg == "--list-series") {
             (arg == "--help" ? options.help : options.listSeries) = true;
         } else if (arg != "--seed" && arg != "--stream" && arg != "--series" && arg != "--generator" &&
-                   arg != "--summary") {
+                   arg != "--summary" && arg != "--ignite") {
             options.error = "unknown option " + arg;
         } else if (i + 1 == args.size()) {
             options.error = arg + " needs a value";
@@ -37,6 +37,11 @@ CliOptions readOptions(std::span<const std::string> args)
                 options.generator = value == "pcg64" ? GeneratorChoice::Pcg64 : GeneratorChoice::Windows;
             else
                 options.error = "--generator is windows or pcg64, not \"" + value + "\"";
+        } else if (arg == "--ignite") {
+            if (value == "centre" || value == "edge")
+                options.ignition = value == "edge" ? Ignition::Edge : Ignition::Centre;
+            else
+                options.error = "--ignite is centre or edge, not \"" + value + "\"";
         } else if (arg == "--summary") {
             options.summary = value;
         } else {

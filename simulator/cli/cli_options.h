@@ -1,6 +1,8 @@
 // The command line of ignaro-cli: Ignaro.exe's six arguments, then options that
 // start with "--", in any order after or between them.
 #pragma once
+#include "run_parameters.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -15,6 +17,7 @@ struct CliOptions {
     GeneratorChoice generator = GeneratorChoice::Windows;
     std::optional<std::uint64_t> stream;  // pcg64 only
     std::optional<std::uint64_t> series;  // run only this series of a sweep
+    Ignition ignition = Ignition::Centre;
     bool listSeries = false;
     std::optional<std::string> summary;   // a results file to sum up instead of a run
     bool help = false;

@@ -14,9 +14,10 @@ std::string formatGeneral6(double value)
     return std::string(buffer, result.ptr);
 }
 
-std::string formatResultRow(double density, std::int32_t fireTime, double burntFraction)
+std::string formatResultRow(double density, std::int32_t fireTime, double burntFraction, int crossed)
 {
-    return formatGeneral6(density) + ' ' + std::to_string(fireTime) + ' ' + formatGeneral6(burntFraction) + "\r\n";
+    return formatGeneral6(density) + ' ' + std::to_string(fireTime) + ' ' + formatGeneral6(burntFraction) +
+           (crossed < 0 ? "" : crossed ? " 1" : " 0") + "\r\n";
 }
 
 ResultsFile::ResultsFile(const std::filesystem::path& fileName)
@@ -29,9 +30,9 @@ ResultsFile::ResultsFile(const std::filesystem::path& fileName)
 #endif
 }
 
-void ResultsFile::writeRow(double density, std::int32_t fireTime, double burntFraction)
+void ResultsFile::writeRow(double density, std::int32_t fireTime, double burntFraction, int crossed)
 {
-    std::string row = formatResultRow(density, fireTime, burntFraction);
+    std::string row = formatResultRow(density, fireTime, burntFraction, crossed);
     if (std::fwrite(row.data(), 1, row.size(), file_.get()) != row.size())
         failed_ = true;
 }

@@ -64,6 +64,20 @@ TEST(IgnaroCli, Pcg64StreamsAreReproducibleAndDistinct)
     EXPECT_NE(withStream("1"), withStream("2"));
 }
 
+TEST(IgnaroCli, EdgeLitRowsSayWhetherTheFireCrossedAndPlantNoCentreTree)
+{
+    // A full forest burns column by column; an empty one of one cell would cross if
+    // the centre tree were planted, since its first column is its last.
+    for (const auto& [args, rows] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"3", "3", "100", "1", "1", f, "--ignite", "edge"}, "1 4 1 1\r\n"},
+             {{"1", "1", "0", "1", "1", f, "--ignite", "edge", "--generator", "pcg64"}, "0 1 0 0\r\n"},
+             {{"1", "1", "0", "1", "1", f, "--ignite", "centre"}, "0 2 1\r\n"}}) {
+        const Outcome outcome = cli(args);
+        EXPECT_EQ(outcome.rows, rows) << outcome.err;
+    }
+    EXPECT_TRUE(cli({"3", "3", "100", "1", "1", f, "--ignite", "side"}).err.starts_with("ignaro-cli: --ignite is centre or edge"));
+}
+
 TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
 {
     // Two trials: t = 12.7062 for one degree of freedom, and sd / sqrt(2) is 5 and 0.25.
