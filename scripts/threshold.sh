@@ -132,8 +132,16 @@ esac
 
 # The jobs still to run, the costliest first so that the last ones to end are short.
 todo=$dir/todo.txt
-grep -v '^#' "$jobs" | while read -r k rest; do [[ -f $dir/rows/job-$k.txt ]] || echo "$k $rest"; done |
-  sort -k2,2nr -k1,1n >"$todo"
+# A job's rows are whole when there are as many as its trials; others are run again.
+grep -v '^#' "$jobs" | while read -r k size trees percent m rest; do
+  f=$dir/rows/job-$k.txt
+  if [[ -f $f && $(wc -l <"$f") -ne $m ]]; then
+    echo "threshold.sh: rows/job-$k.txt has $(wc -l <"$f") rows, not $m: its job runs again" >&2
+  elif [[ -f $f ]]; then
+    continue
+  fi
+  echo "$k $size $trees $percent $m $rest"
+done | sort -k2,2nr -k1,1n >"$todo"
 echo "threshold.sh: $(wc -l <"$todo") of $count jobs to run" >&2
 if [[ -s $todo ]]; then
   for login in "${logins[@]}"; do parallel_options+=(--sshlogin "$login"); done
@@ -149,7 +157,8 @@ if [[ -s $todo ]]; then
       { sub(/\r$/, ""); printf "threshold.sh: not from a job, left out: \"%.60s\"\n", $0 >"/dev/stderr"; job = "" }' |
     while read -r k; do mv "$dir/rows/job-$k.tmp" "$dir/rows/job-$k.txt"; done || true
 fi
-missing=$(grep -v '^#' "$jobs" | while read -r k rest; do [[ -f $dir/rows/job-$k.txt ]] || echo "$k"; done | wc -l)
+missing=$(grep -v '^#' "$jobs" | while read -r k _ _ _ m _; do
+  [[ -f $dir/rows/job-$k.txt && $(wc -l <"$dir/rows/job-$k.txt") -eq $m ]] || echo "$k"; done | wc -l)
 if ((missing > 0)); then
   echo "threshold.sh: $missing of $count jobs did not finish; run the same command again to finish them" >&2
   exit 1
