@@ -8,7 +8,7 @@
 #   scripts/threshold.sh --slurm [--sizes ...] [--trials N] [--seed S] DIR    submit it as an array
 #   scripts/threshold.sh --job K DIR                                           run job K alone
 #
-# At each size L the study runs --trials trials (default 4000) at each of 8 densities
+# At each size L the study runs --trials trials (default 1000) at each of 8 densities
 # spread over the width of the transition around 0.407. A job is one size, one density
 # and at most as many trials as take about a second; job K draws from PCG64 with the
 # study's seed and stream K, and DIR/jobs.txt lists each job's exact ignaro-cli command.
@@ -65,7 +65,7 @@ if [[ -f $study ]]; then
   sizes=$old_sizes trials=$old_trials seed=$old_seed
 else
   [[ $mode != job ]] || fail "$1 holds no study yet"
-  sizes=${sizes:-64,128,256,512,1024} trials=${trials:-4000} seed=${seed:-$(date +%s)}
+  sizes=${sizes:-64,128,256,512,1024} trials=${trials:-1000} seed=${seed:-$(date +%s)}
   for size in ${sizes//,/ }; do
     ((size >= 8 && size <= 32768)) || fail "--sizes: $size is not from 8 to 32768"
   done
