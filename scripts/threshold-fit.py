@@ -94,20 +94,20 @@ def plot(path, sizes, midpoints, errors, threshold, error, slope):
     import matplotlib
     matplotlib.use('Agg')
     import matplotlib.pyplot as plt
-    x = np.asarray(sizes, dtype=float) ** EXPONENT
     figure, axes = plt.subplots(figsize=(7, 4.5))
-    axes.errorbar(x, midpoints, yerr=errors, fmt='o', capsize=3, label='density where half the fires cross, ± 1 s.e.')
-    for size, xi, mi in zip(sizes, x, midpoints):
-        axes.annotate(f'L={size}', (xi, mi), textcoords='offset points', xytext=(6, -12), fontsize='small')
-    line = np.linspace(0, x.max() * 1.05, 50)
-    axes.plot(line, threshold + slope * line, color='tab:blue', linewidth=1, label='fit P + a L$^{-7/4}$')
-    axes.axhspan(threshold - error, threshold + error, color='tab:blue', alpha=0.15,
+    axes.errorbar(sizes, midpoints, yerr=errors, fmt='o', capsize=3, label='density where half the fires cross, ± 1 s.e.')
+    line = np.geomspace(min(sizes) / 1.2, max(sizes) * 4, 100)
+    axes.plot(line, threshold + slope * line ** EXPONENT, color='tab:blue', linewidth=1,
+              label='fit P + a L$^{-7/4}$')
+    axes.axhspan(threshold - error, threshold + error, color='tab:blue', alpha=0.2,
                  label=f'P = {threshold:.6f} ± {error:.6f}')
     axes.axhline(KNOWN_THRESHOLD, color='tab:green', linestyle='--', linewidth=1,
                  label=f'known threshold {KNOWN_THRESHOLD:.7f}')
-    axes.set_xlabel('L$^{-7/4}$ (forest size L × L)')
+    axes.set_xscale('log', base=2)
+    axes.set_xticks(sizes, [str(size) for size in sizes])
+    axes.minorticks_off()
+    axes.set_xlabel('forest size L (L × L trees at most)')
     axes.set_ylabel('density')
-    axes.set_xlim(left=-x.max() * 0.03)
     axes.grid(alpha=0.3)
     axes.legend(fontsize='small')
     axes.set_title('Site percolation threshold of the eight-neighbour forest, edge-lit fires')
