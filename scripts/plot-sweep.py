@@ -142,6 +142,6 @@ if __name__ == '__main__':
     try:
         main()
     except Failure as failure:
-        sys.exit(f'plot-sweep.py: {failure}')
+        sys.exit(str(failure))
     except Exception as error:  # noqa: BLE001 - one line, never a traceback
         sys.exit(f'plot-sweep.py: {type(error).__name__}: {error}'.splitlines()[0])
