@@ -12,6 +12,7 @@
 #include "front_end.h"
 #include "pcg64_block.h"
 
+#include <array>
 #include <vector>
 
 namespace {
