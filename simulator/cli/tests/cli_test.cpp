@@ -96,8 +96,8 @@ TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
         EXPECT_TRUE((status ? outcome.err : outcome.out).starts_with(status ? "ignaro-cli: " + f + text : text))
             << outcome.out << outcome.err;
     }
-    const std::string folder = rowsFile.parent_path().string();
-    EXPECT_EQ(cli({"--summary", folder}).err, "ignaro-cli: " + folder + ": is a directory, not a results file\n");
+    EXPECT_EQ(cli({"--summary", rowsFile.parent_path().string()}).err,
+              "ignaro-cli: " + rowsFile.parent_path().string() + ": is a directory, not a results file\n");
 }
 
 TEST(MeanInterval, StudentQuantilesMatchTheTablesOnBothSidesOfThirtyDegrees)

@@ -15,8 +15,7 @@ TEST(PcgPlanting, Pcg64sOwnOutputsNoCellFavouredAndTwoPlantingsPlantAsOne)
     Pcg64Blocks::Block block;
     for (int k = 0; k < 2; ++k) {
         blocks.fill(block);
-        for (std::uint64_t output : block)
-            ASSERT_EQ(output, reference());
+        EXPECT_TRUE(std::ranges::all_of(block, [&](std::uint64_t output) { return output == reference(); }));
     }
     // Trees per cell (border included) over `times` forests from one engine, each
     // planted up to `targets` in turn.

@@ -51,7 +51,6 @@ TEST_F(ForestTest, AnEdgeLitFireCrossesExactlyWhenTreesJoinTheFirstColumnToTheLa
              {"....|....", false, 0, 1},
              {"TT.TT|TT.TT|TT.TT", false, 6, 3},  // a gap the height of the forest
              {"TT.TT|TTTTT|TT.TT", true, 13, 6},  // the same with one tree in it
-             {"T..|.T.|..T", true, 3, 4},         // corners touch: eight neighbours
              {"T|.", true, 1, 2},                 // the first column is the last
          }) {
         const auto width = static_cast<std::int32_t>(picture.find('|') == std::string::npos ? picture.size() : picture.find('|'));
