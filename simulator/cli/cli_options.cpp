@@ -39,7 +39,7 @@ CliOptions readOptions(std::span<const std::string> args)
              : arg == "--check"   ? options.check
                                   : options.listSeries) = true;
         } else if (arg != "--seed" && arg != "--stream" && arg != "--series" && arg != "--generator" &&
-                   arg != "--summary") {
+                   arg != "--summary" && arg != "--ignite") {
             options.error = "unknown option " + terminalText(arg);
             if (!arg.starts_with("--"))
                 options.error += "; options start with \"--\", and a file name that starts with \"-\" can be "
@@ -51,6 +51,11 @@ CliOptions readOptions(std::span<const std::string> args)
                 options.generator = value == "pcg64" ? GeneratorChoice::Pcg64 : GeneratorChoice::Windows;
             else
                 options.error = "--generator is windows or pcg64, not \"" + terminalText(value) + "\"";
+        } else if (arg == "--ignite") {
+            if (value == "centre" || value == "edge")
+                options.ignition = value == "edge" ? Ignition::Edge : Ignition::Centre;
+            else
+                options.error = "--ignite is centre or edge, not \"" + terminalText(value) + "\"";
         } else if (arg == "--summary") {
             options.summary = value;
         } else {

@@ -2,6 +2,8 @@
 // start with "--", in any order after or between them. Anything else that starts
 // with "-" and a letter is a mistyped option, refused.
 #pragma once
+#include "run_parameters.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,6 +18,7 @@ struct CliOptions {
     GeneratorChoice generator = GeneratorChoice::Windows;
     std::optional<std::uint64_t> stream;  // pcg64 only
     std::optional<std::uint64_t> series;  // run only this series of a sweep
+    Ignition ignition = Ignition::Centre;
     bool listSeries = false;
     bool check = false;                   // check the run's arguments, then stop before it
     std::optional<std::string> summary;   // a results file to sum up instead of a run

@@ -33,10 +33,14 @@ constexpr std::string_view optionsHelp =
     "                      whose trials all start within the second N\n"
     "  --generator pcg64   draw the trees from PCG64 instead of Ignaro's own generator\n"
     "  --stream K          the PCG64 stream, one per job of a study (default 0)\n"
+    "  --ignite edge       light every tree of the first column instead of the centre tree (which\n"
+    "                      is then not planted), and end each row with 1 when the fire reached\n"
+    "                      the last column, 0 when not\n"
     "  --series K          run only the K-th series of a sweep, from 0; --list-series lists them\n"
     "  --check             check the arguments as a run would, then exit without running\n"
-    "  --summary FILE      per density: trials, mean and deviation of the fire time and the burnt\n"
-    "                      fraction, and the density of the longest mean fire\n";
+    "  --summary FILE      per density: trials, mean, deviation and 95 % interval of the mean of\n"
+    "                      the fire time, the burnt fraction and the crossings of edge-lit fires,\n"
+    "                      and the density of the longest mean fire\n";
 
 std::string help() { return toUtf8(helpText()) + std::string(optionsHelp); }
 
@@ -128,7 +132,8 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         err << "ignaro-cli: cannot append rows to \"" << terminalText(a[5]) << "\": " << problem.message() << '\n';
         return 2;
     }
-    const RunParameters& p = checked.parameters;
+    RunParameters p = checked.parameters;
+    p.ignition = options.ignition;
     std::vector<double> densities = seriesDensities(p);
     if (options.listSeries) {
         for (double density : densities)

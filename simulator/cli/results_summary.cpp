@@ -1,14 +1,17 @@
-// Reads results rows ("density fireTime burntFraction", CR LF or LF) strictly: a row
-// that is not three numbers stops the summary with its line number, since a silently
-// skipped row would bias the means.
+// Reads results rows ("density fireTime burntFraction", and "crossed" after them for
+// edge-lit fires; CR LF or LF) strictly: a row that is not such numbers stops the
+// summary with its line number, since a silently skipped row would bias the means.
 #include "results_summary.h"
 
+#include "mean_interval.h"
 #include "results_file.h"
+#include "terminal_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <system_error>
 
 namespace {
 
@@ -27,14 +30,20 @@ struct Running {
 
 struct Series {
     std::int64_t n = 0;
-    Running time, fraction;
+    Running time, fraction, crossed;
+};
+
+struct Row {
+    double density = 0, fraction = 0;
+    std::int64_t fireTime = 0;
+    int crossed = -1; // -1: the row does not say
 };
 
 // Fields separated by spaces, nothing before the first or after the last.
-bool readRow(std::string_view row, double& density, std::int64_t& fireTime, double& fraction)
+bool readRow(std::string_view text, Row& row)
 {
-    const char* at = row.data();
-    const char* const end = row.data() + row.size();
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
     auto field = [&](auto& value, bool first) {
         if (!first && (at == end || *at != ' '))
             return false;
@@ -44,18 +53,30 @@ bool readRow(std::string_view row, double& density, std::int64_t& fireTime, doub
         at = next;
         return error == std::errc{};
     };
-    return field(density, true) && field(fireTime, false) && field(fraction, false) && at == end &&
-           std::isfinite(density) && fireTime >= 0 && fraction >= 0 && fraction <= 1;
+    if (!field(row.density, true) || !field(row.fireTime, false) || !field(row.fraction, false))
+        return false;
+    if (at != end && (!field(row.crossed, false) || (row.crossed != 0 && row.crossed != 1)))
+        return false;
+    return at == end && row.density >= 0 && row.density <= 1 && row.fireTime >= 0 && row.fraction >= 0 &&
+           row.fraction <= 1;
 }
+
+std::string orDash(double value) { return std::isnan(value) ? "-" : formatGeneral6(value); }
 
 } // namespace
 
 ResultsSummary summarizeResults(const std::filesystem::path& file)
 {
     ResultsSummary summary;
+    const std::string name = terminalText(file.string());
+    std::error_code ignored;
+    if (std::filesystem::is_directory(file, ignored)) {
+        summary.error = name + ": is a directory, not a results file";
+        return summary;
+    }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        summary.error = file.string() + ": cannot be read";
+        summary.error = name + ": cannot be read";
         return summary;
     }
     std::map<double, Series> byDensity;
@@ -63,33 +84,47 @@ ResultsSummary summarizeResults(const std::filesystem::path& file)
     for (std::int64_t number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        double density = 0, fraction = 0;
-        std::int64_t fireTime = 0;
-        if (!readRow(line, density, fireTime, fraction)) {
-            summary.error = file.string() + ":" + std::to_string(number) + ": not a row of results: \"" + line + "\"";
+        Row row;
+        const bool read = readRow(line, row);
+        // Centre-lit and edge-lit rows in one file would mix two experiments.
+        if (!read || (number > 1 && (row.crossed >= 0) != summary.crossings)) {
+            summary.error = name + ":" + std::to_string(number) + ": " +
+                            (read ? "not a row like the first" : "not a row of results") + ": \"" + terminalText(line) + "\"";
             return summary;
         }
-        Series& series = byDensity[density];
+        summary.crossings = row.crossed >= 0;
+        Series& series = byDensity[row.density];
         ++series.n;
-        series.time.add(static_cast<double>(fireTime), series.n);
-        series.fraction.add(fraction, series.n);
+        series.time.add(static_cast<double>(row.fireTime), series.n);
+        series.fraction.add(row.fraction, series.n);
+        series.crossed.add(row.crossed, series.n);
     }
     if (byDensity.empty())
-        summary.error = file.string() + ": no rows";
-    for (const auto& [density, s] : byDensity)
-        summary.densities.push_back(
-            {density, s.n, s.time.mean, s.time.deviation(s.n), s.fraction.mean, s.fraction.deviation(s.n)});
+        summary.error = name + ": no rows";
+    for (const auto& [density, s] : byDensity) {
+        const double timeDeviation = s.time.deviation(s.n), fractionDeviation = s.fraction.deviation(s.n),
+                     crossedDeviation = s.crossed.deviation(s.n);
+        summary.densities.push_back({density, s.n, s.time.mean, timeDeviation, meanHalfWidth95(timeDeviation, s.n),
+                                     s.fraction.mean, fractionDeviation, meanHalfWidth95(fractionDeviation, s.n),
+                                     s.crossed.mean, crossedDeviation, meanHalfWidth95(crossedDeviation, s.n)});
+    }
     return summary;
 }
 
 std::string formatSummary(const ResultsSummary& summary)
 {
-    std::string text = "density trials fire-time-mean fire-time-sd burnt-mean burnt-sd\n";
+    std::string text = "density trials fire-time-mean fire-time-sd fire-time-ci95 burnt-mean burnt-sd burnt-ci95";
+    text += summary.crossings ? " crossed-mean crossed-sd crossed-ci95\n" : "\n";
     const DensitySummary* longest = nullptr;
     for (const DensitySummary& d : summary.densities) {
         text += formatGeneral6(d.density) + ' ' + std::to_string(d.trials) + ' ' + formatGeneral6(d.meanFireTime) + ' ' +
-                formatGeneral6(d.fireTimeDeviation) + ' ' + formatGeneral6(d.meanBurntFraction) + ' ' +
-                formatGeneral6(d.burntFractionDeviation) + '\n';
+                formatGeneral6(d.fireTimeDeviation) + ' ' + orDash(d.fireTimeInterval) + ' ' +
+                formatGeneral6(d.meanBurntFraction) + ' ' + formatGeneral6(d.burntFractionDeviation) + ' ' +
+                orDash(d.burntFractionInterval);
+        if (summary.crossings)
+            text += ' ' + formatGeneral6(d.crossedFraction) + ' ' + formatGeneral6(d.crossedDeviation) + ' ' +
+                    orDash(d.crossedInterval);
+        text += '\n';
         if (!longest || d.meanFireTime > longest->meanFireTime)
             longest = &d;
     }

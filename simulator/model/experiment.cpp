@@ -45,8 +45,18 @@ struct Run {
 // when the forest could not be planted.
 std::optional<TrialResult> runTrial(Run& run, double density)
 {
-    if (!plantTrees(run.forest, density, run.draws, run.view))
+    const bool edge = run.parameters.ignition == Ignition::Edge;
+    if (!plantTrees(run.forest, density, run.draws, run.view, !edge))
         return std::nullopt;
+    if (edge) {
+        // Only ignaro-cli lights the edge, and it runs silent trials only. A forest
+        // without trees has nothing burnt.
+        const EdgeFire edgeFire = spreadEdgeFire(run.forest, run.front);
+        const std::int64_t planted = run.forest.planted;
+        return TrialResult{edgeFire.fire.fireTime,
+                           planted ? static_cast<double>(burntFraction(edgeFire.fire.burntTrees, planted)) : 0.0,
+                           edgeFire.crossed ? 1 : 0};
+    }
     if (!run.view) {
         const FrontFire fire = spreadFireFront(run.forest, run.front);
         return TrialResult{fire.fireTime, static_cast<double>(burntFraction(fire.burntTrees, run.forest.planted))};
@@ -81,7 +91,7 @@ SeriesEnd runOneSeries(Run& run, double density, bool showResults, const TrialDo
             end.stalled = true;
             break;
         }
-        file.writeRow(density, result->fireTime, result->burntFraction);
+        file.writeRow(density, result->fireTime, result->burntFraction, result->crossed);
         if (showResults)
             run.shown.push_back(*result);
         if (trialDone)

@@ -24,6 +24,7 @@ struct RunReport {
 struct TrialResult {
     std::int32_t fireTime;
     double burntFraction;
+    int crossed = -1; // an edge-lit fire: 1 when it reached the last column
 };
 
 // The densities of a run's series: its one density, or every density of its sweep

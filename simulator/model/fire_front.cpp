@@ -10,20 +10,17 @@
 #include <cstddef>
 #include <vector>
 
-FrontFire spreadFireFront(Forest& forest, std::vector<std::uint32_t>& front)
+namespace {
+
+// Burns generation by generation from the `burning` trees at the front's start,
+// already marked Burnt; gives the fire time and the trees that caught on the way.
+FrontFire burnFrom(std::uint8_t* const cells, std::int32_t ysize, std::vector<std::uint32_t>& front,
+                   std::size_t burning)
 {
-    // The trees burning in this generation, followed by those they set alight.
-    std::uint8_t* const cells = forest.grid.get();
-    const std::int32_t ysize = forest.ysize;
     // The eight neighbours: the grid's border is never Tree, so the fire stops at
     // the edges as the sweep's clamping makes it, without a test.
     const std::uint32_t column = cellIndex(1, 0, ysize) - cellIndex(0, 0, ysize);
-
-    const std::uint32_t centre = cellIndex(forest.xsize / 2, ysize / 2, ysize);
-    cells[centre] = Burnt;
-    front.assign(1, centre);
-    std::size_t burning = 1;
-    std::int64_t burnt = 1;
+    std::int64_t burnt = 0;
     std::int32_t generations = 0;
     while (burning > 0) {
         ++generations;
@@ -64,3 +61,33 @@ FrontFire spreadFireFront(Forest& forest, std::vector<std::uint32_t>& front)
     return {generations + 1, burnt};
 }
 
+} // namespace
+
+FrontFire spreadFireFront(Forest& forest, std::vector<std::uint32_t>& front)
+{
+    // The trees burning in this generation, followed by those they set alight.
+    const std::uint32_t centre = cellIndex(forest.xsize / 2, forest.ysize / 2, forest.ysize);
+    forest.grid[centre] = Burnt;
+    front.assign(1, centre);
+    FrontFire fire = burnFrom(forest.grid.get(), forest.ysize, front, 1);
+    ++fire.burntTrees;
+    return fire;
+}
+
+EdgeFire spreadEdgeFire(Forest& forest, std::vector<std::uint32_t>& front)
+{
+    std::uint8_t* const cells = forest.grid.get();
+    const std::int32_t ysize = forest.ysize;
+    front.clear();
+    for (std::uint32_t cell = cellIndex(0, 0, ysize); cell <= cellIndex(0, ysize - 1, ysize); ++cell) {
+        if (cells[cell] == Tree) {
+            cells[cell] = Burnt;
+            front.push_back(cell);
+        }
+    }
+    const std::size_t lit = front.size();
+    FrontFire fire = burnFrom(cells, ysize, front, lit);
+    fire.burntTrees += static_cast<std::int64_t>(lit);
+    const std::uint8_t* const last = cells + cellIndex(forest.xsize - 1, 0, ysize);
+    return {fire, std::find(last, last + ysize, std::uint8_t{Burnt}) != last + ysize};
+}

@@ -18,3 +18,11 @@ struct FrontFire {
 // `front` holds grid indices of the burning trees and those they set alight; kept
 // from trial to trial, so that a run allocates only while it grows.
 FrontFire spreadFireFront(Forest& forest, std::vector<std::uint32_t>& front);
+
+struct EdgeFire {
+    FrontFire fire; // burntTrees: those of the first column included
+    bool crossed;   // some tree of the last column burnt
+};
+
+// The same fire lit at once in every tree of the first column.
+EdgeFire spreadEdgeFire(Forest& forest, std::vector<std::uint32_t>& front);

@@ -63,7 +63,7 @@ std::span<std::uint8_t> Forest::cells() const
     return {grid.get(), static_cast<std::size_t>(storedCellCount(xsize, ysize))};
 }
 
-bool plantTrees(Forest& forest, double density, TreeDraws& draws, FrontEnd* view)
+bool plantTrees(Forest& forest, double density, TreeDraws& draws, FrontEnd* view, bool centreTree)
 {
     const std::int64_t target = targetTreeCount(forest.xsize, density, forest.ysize);
     std::ranges::fill(forest.cells(), Empty);
@@ -72,8 +72,11 @@ bool plantTrees(Forest& forest, double density, TreeDraws& draws, FrontEnd* view
             for (std::int32_t y = 0; y < forest.ysize; ++y)
                 view->drawCell(x, y, Empty);
     }
-    setCell(forest, forest.xsize / 2, forest.ysize / 2, Tree, view);
-    forest.planted = 1;
+    forest.planted = 0;
+    if (centreTree) {
+        setCell(forest, forest.xsize / 2, forest.ysize / 2, Tree, view);
+        forest.planted = 1;
+    }
     draws.plant(forest, target, view);
     return forest.planted >= target;
 }

@@ -38,9 +38,10 @@ struct Forest {
 // set by the first planting.
 std::optional<Forest> newForest(std::int32_t xsize, std::int32_t ysize);
 
-// Clears the forest and plants it at `density` around the centre tree, drawn on
-// `view` when given. False when the draws can plant no more trees short of the target.
-bool plantTrees(Forest& forest, double density, TreeDraws& draws, FrontEnd* view);
+// Clears the forest and plants it at `density`, around the centre tree when the fire
+// is to be lit there, drawn on `view` when given. False when the draws can plant no
+// more trees short of the target.
+bool plantTrees(Forest& forest, double density, TreeDraws& draws, FrontEnd* view, bool centreTree = true);
 std::int32_t spreadFire(Forest& forest, FrontEnd* view); // the fire time, counting the final quiet sweep
 long double measureTrial(const Forest& forest);          // burnt trees / planted trees, counted on the grid
 long double burntFraction(std::int64_t burntTrees, std::int64_t plantedTrees);

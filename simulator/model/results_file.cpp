@@ -23,9 +23,10 @@ std::string formatGeneral6(double value)
     return std::string(buffer, result.ptr);
 }
 
-std::string formatResultRow(double density, std::int32_t fireTime, double burntFraction)
+std::string formatResultRow(double density, std::int32_t fireTime, double burntFraction, int crossed)
 {
-    return formatGeneral6(density) + ' ' + std::to_string(fireTime) + ' ' + formatGeneral6(burntFraction) + "\r\n";
+    return formatGeneral6(density) + ' ' + std::to_string(fireTime) + ' ' + formatGeneral6(burntFraction) +
+           (crossed < 0 ? "" : crossed ? " 1" : " 0") + "\r\n";
 }
 
 namespace {
@@ -108,9 +109,9 @@ void ResultsFile::write(std::string_view bytes)
     }
 }
 
-void ResultsFile::writeRow(double density, std::int32_t fireTime, double burntFraction)
+void ResultsFile::writeRow(double density, std::int32_t fireTime, double burntFraction, int crossed)
 {
-    write(formatResultRow(density, fireTime, burntFraction));
+    write(formatResultRow(density, fireTime, burntFraction, crossed));
 }
 
 bool ResultsFile::close()

@@ -8,7 +8,8 @@
 
 // "density fireTime burntFraction" and CR LF, numbers as printf's %g would write
 // them in the C locale (six significant digits, "1e-05"), whatever the user's locale.
-std::string formatResultRow(double density, std::int32_t fireTime, double burntFraction);
+// An edge-lit fire's row ends with " 1" when it crossed the forest, " 0" when not.
+std::string formatResultRow(double density, std::int32_t fireTime, double burntFraction, int crossed = -1);
 std::string formatGeneral6(double value);
 
 // Opened for appending (created when missing), closed on destruction. Each row
@@ -23,7 +24,7 @@ public:
     ResultsFile(const ResultsFile&) = delete;
     ResultsFile& operator=(const ResultsFile&) = delete;
     bool isOpen() const { return descriptor_ >= 0; }
-    void writeRow(double density, std::int32_t fireTime, double burntFraction);
+    void writeRow(double density, std::int32_t fireTime, double burntFraction, int crossed = -1);
     bool close(); // true when every row reached the file
     std::error_code error() const { return error_; }
 

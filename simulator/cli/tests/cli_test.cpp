@@ -1,9 +1,9 @@
 // ignaro-cli in process: its exit codes and texts, its rows against Ignaro.exe's, the
-// PCG64 draws and the summary of a results file.
-#include "bounded_draw.h"
+// PCG64 draws, edge-lit rows, the summary of a results file and its intervals.
 #include "experiment.h"
 #include "help_text.h"
 #include "ignaro_cli.h"
+#include "mean_interval.h"
 #include "model_fixture.h"
 #include "utf8.h"
 
@@ -123,32 +123,29 @@ TEST(IgnaroCli, Pcg64StreamsAreReproducibleAndDistinct)
     EXPECT_NE(withStream("1"), withStream("2"));
 }
 
-TEST(BoundedDraw, EveryResultFromEquallyManyOutputs)
+TEST(IgnaroCli, EdgeLitRowsSayWhetherTheFireCrossedAndPlantNoCentreTree)
 {
-    // Over all 256 outputs of an 8-bit engine, the draws that are not refused give each
-    // result below the bound exactly 256 / bound times; the last output is never refused.
-    for (unsigned bound = 1; bound < 256; ++bound) {
-        std::uint8_t next = 0;
-        auto engine = [&] { return next++; };
-        std::vector<int> counts(bound);
-        for (unsigned draw = 0; draw < 256 - 256 % bound; ++draw)
-            ++counts.at(drawBelow<std::uint8_t, std::uint16_t>(engine, static_cast<std::uint8_t>(bound)));
-        EXPECT_EQ(std::ranges::count(counts, static_cast<int>(256 / bound)), bound) << bound;
-        EXPECT_EQ(next, 0) << "all 256 outputs used, " << bound;
-    }
+    // A full forest burns column by column; an empty one of one cell would cross if
+    // the centre tree were planted, since its first column is its last.
+    EXPECT_EQ(cli({"3", "3", "100", "1", "1", f, "--ignite", "edge"}).rows, "1 4 1 1\r\n");
+    EXPECT_EQ(cli({"1", "1", "0", "1", "1", f, "--ignite", "edge", "--generator", "pcg64"}).rows, "0 1 0 0\r\n");
 }
 
 TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
 {
+    // Two trials: t = 12.7062 for one degree of freedom, and sd / sqrt(2) is 5 and 0.25.
+    const std::string header = "density trials fire-time-mean fire-time-sd fire-time-ci95 burnt-mean burnt-sd burnt-ci95";
     for (auto [rows, status, text] : {
              std::tuple{"0.5 10 0.25\r\n0.4 3 1\n0.5 20 0.75\r\n", 0,
-                        "density trials fire-time-mean fire-time-sd burnt-mean burnt-sd\n0.4 1 3 0 1 0\n"
-                        "0.5 2 15 7.07107 0.5 0.353553\nthreshold estimate (density of the longest mean fire): 0.5\n"},
+                        header + "\n0.4 1 3 0 - 1 0 -\n0.5 2 15 7.07107 63.531 0.5 0.353553 3.17655\n"
+                                 "threshold estimate (density of the longest mean fire): 0.5\n"},
+             {"0.5 10 0.25 1\n0.5 20 0.75 0\n0.5 30 0.5 1\n", 0,
+              header + " crossed-mean crossed-sd crossed-ci95\n0.5 3 20 10 24.8417 0.5 0.25 0.621041 0.666667 0.57735 1.43423\n"},
              {"0.5 10 0.25\n0.5 10\n", 1, ":2: not a row of results: \"0.5 10\"\n"},
-             {"0.5 12.5\n", 1, ":1: "},
-             {"0.5 10 0.25 7\n", 1, ":1: "},
+             {"0.5 10 0.25\n0.5 10 0.25 1\n", 1, ":2: not a row like the first: \"0.5 10 0.25 1\"\n"},
+             {"\x1b]0;x\x07 1 0.5\n", 1, ":1: not a row of results: \"\\e]0;x\\x07 1 0.5\"\n"},
              {"0.5 -1 0.25\n", 1, ":1: "},
-             {"nan 10 0.5\n", 1, ":1: "},
+             {"-0.45 10 0.5\n", 1, ":1: "},
              {"0.5 10 1.5\n", 1, ":1: "},
              {"", 1, ": no rows\n"}}) {
         std::ofstream(rowsFile, std::ios::binary) << rows;
@@ -157,4 +154,14 @@ TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
         EXPECT_TRUE((status ? outcome.err : outcome.out).starts_with(status ? "ignaro-cli: " + f + text : text))
             << outcome.out << outcome.err;
     }
+    EXPECT_EQ(cli({"--summary", rowsFile.parent_path().string()}).err,
+              "ignaro-cli: " + rowsFile.parent_path().string() + ": is a directory, not a results file\n");
+}
+
+TEST(MeanInterval, StudentQuantilesMatchTheTablesOnBothSidesOfThirtyDegrees)
+{
+    // The intervals themselves are worked by hand in the summary's test.
+    for (const auto& [freedom, quantile] : {std::pair{1, 12.7062}, {30, 2.0423}, {31, 2.0395}, {40, 2.0211},
+                                            {60, 2.0003}, {120, 1.9799}, {1000000, 1.9600}})
+        EXPECT_NEAR(studentT95(freedom), quantile, 1e-4) << freedom;
 }

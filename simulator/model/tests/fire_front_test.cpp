@@ -41,3 +41,27 @@ TEST_F(ForestTest, TheFrontFireBurnsEdgeShapesFullAndRandomForestsAsTheSweepDoes
         EXPECT_GT(burnBothWays(xsize, ysize, density), 0) << xsize << " x " << ysize << " at " << density;
     }
 }
+
+TEST_F(ForestTest, AnEdgeLitFireCrossesExactlyWhenTreesJoinTheFirstColumnToTheLast)
+{
+    // Forests drawn row by row (T a tree); whether the fire lit in the first column
+    // reaches the last, the trees burnt and the fire time with its last quiet generation.
+    for (const auto& [picture, crossed, burnt, fireTime] : std::vector<std::tuple<std::string, bool, std::int64_t, std::int32_t>>{
+             {"TTTTT|TTTTT|TTTTT|TTTTT", true, 20, 6},
+             {"....|....", false, 0, 1},
+             {"TT.TT|TT.TT|TT.TT", false, 6, 3},  // a gap the height of the forest
+             {"TT.TT|TTTTT|TT.TT", true, 13, 6},  // the same with one tree in it
+             {"T|.", true, 1, 2},                 // the first column is the last
+         }) {
+        const auto width = static_cast<std::int32_t>(picture.find('|') == std::string::npos ? picture.size() : picture.find('|'));
+        makeForest(width, static_cast<std::int32_t>((picture.size() + 1) / static_cast<std::size_t>(width + 1)));
+        std::ranges::fill(forest.cells(), Empty);
+        for (std::int32_t y = 0; y < forest.ysize; ++y)
+            for (std::int32_t x = 0; x < forest.xsize; ++x)
+                forest.cell(x, y) = picture[static_cast<std::size_t>(y * (width + 1) + x)] == 'T' ? Tree : Empty;
+        std::vector<std::uint32_t> front;
+        const EdgeFire fire = spreadEdgeFire(forest, front);
+        EXPECT_EQ(std::tuple(fire.crossed, fire.fire.burntTrees, fire.fire.fireTime), std::tuple(crossed, burnt, fireTime))
+            << picture;
+    }
+}
