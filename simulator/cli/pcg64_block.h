@@ -1,7 +1,7 @@
 // PCG64's own sequence of outputs, made a block at a time by two interleaved states
 // that each step two places at once (the multiplier squared): the engine's 128-bit
 // multiply-add chain then runs two abreast in a small loop of its own, instead of
-// setting the pace of a planting that takes one output per draw.
+// setting the pace of a planting that takes an output for every draw or two.
 #pragma once
 #include <array>
 #include <cstdint>

@@ -34,10 +34,11 @@ TEST(PcgPlanting, Pcg64sOwnOutputsNoCellFavouredAndTwoPlantingsPlantAsOne)
     };
     // 15000 single trees on 3 x 5 cells: 1000 each, give or take 32 (one deviation).
     const std::vector<int> single = plant(3, 5, {1}, 15000);
-    for (std::int32_t x = 0; x < 3; ++x)
-        for (std::int32_t y = 0; y < 5; ++y)
-            EXPECT_NEAR(single[cellIndex(x, y, 5)], 1000, 150) << x << "," << y;
-    // A second planting goes on where the first one's last used draw left off, in
-    // the middle of a block of draws.
-    EXPECT_EQ(plant(50, 40, {700, 1500}, 1), plant(50, 40, {1500}, 1));
+    for (std::int32_t cell = 0; cell < 15; ++cell)
+        EXPECT_NEAR(single[cellIndex(cell / 5, cell % 5, 5)], 1000, 150) << cell / 5 << "," << cell % 5;
+    // A second planting goes on where the first one's last used draw left off, in the
+    // middle of a block and, after 701 trees, of an output's two draws (after 700, at
+    // an output's end); so does one on a forest too wide for 16-bit coordinates.
+    for (auto [xsize, first] : {std::pair{50, 700}, {50, 701}, {2049, 700}})
+        EXPECT_EQ(plant(xsize, 40, {first, 1500}, 1), plant(xsize, 40, {1500}, 1)) << xsize << " " << first;
 }
