@@ -2,12 +2,13 @@
 // builds never see it. A coordinate is Lemire's multiply of some of an output's bits
 // by the forest's size, refused when the product's low part falls among the few that
 // would over-represent some coordinates, which leaves every accepted cell equally
-// likely. Forests of sides up to 2048 take 16 bits a coordinate, so that one output
-// makes two draws (its low half first) and the engine's step is paid once for both;
-// larger ones take 32 bits, one output a draw. Draws are made a block ahead of use
-// and their cells fetched meanwhile; the engine is then stepped back over the outputs
-// not used, and the second draw of an output half used waits for the next planting,
-// so that the rows do not depend on how far ahead it drew.
+// likely. A forest takes 16 bits a coordinate where few are refused (every side up
+// to 2048), so that one output makes two draws (its low half first) and the
+// engine's step is paid once for both; others take 32 bits, one output a draw.
+// Draws are made a block ahead of use and their cells fetched meanwhile; the engine
+// is then stepped back over the outputs not used, and the second draw of an output
+// half used waits for the next planting, so that the rows do not depend on how far
+// ahead it drew.
 #include "pcg_planting.h"
 
 #include "cell_state.h"
@@ -25,10 +26,13 @@
 
 namespace {
 
-// Up to this side the refused low parts of 16-bit coordinates, 2^16 mod size, are
+// 16-bit coordinates serve a side when the low parts refused, 2^16 mod side, are
 // fewer than one in 32, and the SSE2 multiply-add of a coordinate and a column's
 // length stays within its signed 16-bit factors.
-constexpr std::int32_t narrowSide = 2048;
+bool narrow(std::int32_t side)
+{
+    return side <= 32765 && 65536 % side < 2048;
+}
 
 // A refused draw stands as cell 0, a corner of the border, which holds a tree while
 // a planting runs so that the draw plants and counts nothing.
@@ -193,10 +197,10 @@ void PcgDraws::plant(Forest& forest, std::int64_t target, FrontEnd* view)
     if (forest.planted >= target)
         return;
     const auto missing = static_cast<std::uint32_t>(target - forest.planted); // no forest has 2^31 cells
-    if (forest.xsize <= narrowSide && forest.ysize <= narrowSide) {
+    if (narrow(forest.xsize) && narrow(forest.ysize)) {
         plantWith<16>(forest, missing, view);
     } else {
-        spare.reset(); // a 16-bit draw makes no cell of a larger forest
+        spare.reset(); // a 16-bit draw makes no cell of this forest
         plantWith<32>(forest, missing, view);
     }
     forest.planted = target;

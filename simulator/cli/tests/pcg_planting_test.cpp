@@ -38,7 +38,7 @@ TEST(PcgPlanting, Pcg64sOwnOutputsNoCellFavouredAndTwoPlantingsPlantAsOne)
         EXPECT_NEAR(single[cellIndex(cell / 5, cell % 5, 5)], 1000, 150) << cell / 5 << "," << cell % 5;
     // A second planting goes on where the first one's last used draw left off, in the
     // middle of a block and, after 701 trees, of an output's two draws (after 700, at
-    // an output's end); so does one on a forest too wide for 16-bit coordinates.
-    for (auto [xsize, first] : {std::pair{50, 700}, {50, 701}, {2049, 700}})
+    // an output's end); so does one on a forest whose width, 3000, takes 32-bit ones.
+    for (auto [xsize, first] : {std::pair{50, 700}, {50, 701}, {3000, 700}})
         EXPECT_EQ(plant(xsize, 40, {first, 1500}, 1), plant(xsize, 40, {1500}, 1)) << xsize << " " << first;
 }
