@@ -124,7 +124,8 @@ if [[ -f $work/arguments ]]; then
            "finish that one or remove $(quote "$work/arguments")"
 else
   [[ $mode != job ]] || reject "no sweep of these arguments in $(quote "$work"): prepare it first with --count"
-  if ((!again)) && entry=$(awk -F'\t' -v key="$key" '$1 == key { last = $0 } END { if (last == "") exit 1; print last }' \
+  # Values reach awk through the environment: -v would read backslashes as escapes.
+  if ((!again)) && entry=$(key=$key awk -F'\t' '$1 == ENVIRON["key"] { last = $0 } END { if (last == "") exit 1; print last }' \
                              "$work/merged" 2>/dev/null); then
     IFS=$'\t' read -r _ offset bytes sum rows date <<<"$entry"
     if holds "$offset" "$bytes" "$sum"; then
@@ -133,6 +134,10 @@ else
       [[ $mode == count ]] && echo 0
       exit 0
     fi
+    # A file long enough for them may still hold them, with other rows among them.
+    (($(stat -c %s -- "$target" 2>/dev/null || echo 0) < offset + bytes)) ||
+      reject "$(quote "$file") changed where this sweep merged its $rows rows on $date (from byte $offset), so it" \
+             "may still hold them among other rows: nothing appended; --again appends them once more"
     echo "sweep.sh: $(quote "$file") no longer holds the rows this sweep merged on $date: running it again" >&2
   fi
   rm -rf "$work/parts" "$work/merging"
@@ -196,8 +201,11 @@ if [[ ! -f $work/merging ]]; then
     [[ $(awk -W version 2>&1) != mawk* ]] || stream_awk=(awk -W interactive)
     parallel "${parallel_options[@]}" "${logins[@]}" --colsep '\t' -a "$todo" \
       "{ echo begin {1}; ${template//\{out\}//dev/stdout} && echo end {1}; } | cat" |
-      "${stream_awk[@]}" -v parts="$parts" -v todo="$todo" -v stray="$work/stray" -v row="$row" '
-        BEGIN { while ((getline line <todo) > 0) { split(line, f, "\t"); expected[f[1]] = f[3] } }
+      parts=$parts todo=$todo stray=$work/stray row=$row "${stream_awk[@]}" '
+        BEGIN {
+          parts = ENVIRON["parts"]; todo = ENVIRON["todo"]; stray = ENVIRON["stray"]; row = ENVIRON["row"]
+          while ((getline line <todo) > 0) { split(line, f, "\t"); expected[f[1]] = f[3] }
+        }
         function finish(why) {
           if (name == "") return
           close(file)
@@ -241,6 +249,9 @@ if [[ ! -f $work/merging ]]; then
   # The merge is recorded before it starts: where FILE ended (after ending a torn last
   # line, so that no row is glued to it) and what is appended.
   last=$( (tail -c 1 -- "$target" 2>/dev/null || true) | od -An -tx1 | tr -d ' \n')
+  [[ -n $last && $last != 0a ]] &&
+    echo "sweep.sh: $(quote "$file") did not end with a line end (a row torn when a program was stopped?):" \
+         "its last line is ended before the rows are appended" >&2
   [[ $last == 0d ]] && printf '\n' >>"$target"
   [[ -n $last && $last != 0[ad] ]] && printf '\r\n' >>"$target"
   offset=$(stat -c %s -- "$target" 2>/dev/null || echo 0)
@@ -275,8 +286,8 @@ if ((have < bytes)); then
              !length $carry or syswrite($out, $carry) == length $carry or die "sweep.sh: cannot append to $ARGV[0]: $!\n"' \
       "$target"
 fi
-recorded=$(awk -F'\t' -v entry="$key"$'\t'"$offset"$'\t'"$bytes"$'\t'"$sum" \
-  '$1 "\t" $2 "\t" $3 "\t" $4 == entry { found = 1 } END { print found + 0 }' "$work/merged" 2>/dev/null || echo 0)
+recorded=$(entry="$key"$'\t'"$offset"$'\t'"$bytes"$'\t'"$sum" awk -F'\t' \
+  '$1 "\t" $2 "\t" $3 "\t" $4 == ENVIRON["entry"] { found = 1 } END { print found + 0 }' "$work/merged" 2>/dev/null || echo 0)
 ((recorded)) ||
   printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$key" "$offset" "$bytes" "$sum" "$rows" "$(date -u '+%Y-%m-%d %H:%M UTC')" >>"$work/merged"
 # The sweep ends when its arguments go; what follows only tidies up.

@@ -144,17 +144,26 @@ def main():
             replicas.append(replica)
     if len(replicas) < BOOTSTRAP // 2:
         raise Failure('the crossings are too few to bootstrap the fit: more trials needed')
+    if len(replicas) < BOOTSTRAP:
+        # Those left out are the studies whose crossings strayed furthest: E comes out low.
+        print(f'threshold-fit.py: {BOOTSTRAP - len(replicas)} of {BOOTSTRAP} bootstrap studies left out, a size\'s'
+              ' crossings not passing 1/2 there: E is too small; more trials needed', file=sys.stderr)
     replicas = np.array(replicas)
     errors = replicas.std(axis=0, ddof=1)
     threshold, slope, chi2 = extrapolate(sizes, midpoints, errors)
     thresholds = [extrapolate(sizes, replica, errors)[0] for replica in replicas]
     error = float(np.std(thresholds, ddof=1))
+    # Estimates further from the curve than their errors allow widen E in proportion.
+    degrees = len(sizes) - 2
+    scale = math.sqrt(chi2 / degrees) if degrees > 0 and chi2 > degrees else 1.0
+    error *= scale
 
     lines = ['# size trials densities midpoint standard-error', *(
         f'{size} {int(study[size][:, 1].sum())} {len(study[size])} {mid:.7f} {err:.7f}'
         for size, mid, err in zip(sizes, midpoints, errors))]
     lines.append(f'# fit: midpoint = P + a L^-7/4: P = {threshold:.7f} ± {error:.7f}, a = {slope:.4f},'
-                 f' chi2 = {chi2:.2f} for {len(sizes) - 2} degrees of freedom; {len(replicas)} bootstrap studies')
+                 f' chi2 = {chi2:.2f} for {degrees} degrees of freedom; {len(replicas)} bootstrap studies' +
+                 (f'; E scaled by sqrt(chi2 / degrees of freedom) = {scale:.2f}' if scale > 1 else ''))
     try:
         with open(f'{directory}/estimates.txt', 'w') as out:
             out.write('\n'.join(lines) + '\n')

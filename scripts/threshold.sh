@@ -74,17 +74,20 @@ else
 fi
 
 cli=${IGNARO_CLI:-$repo/build/cli/bin/ignaro-cli}
+# Other hosts run the jobs from their login folder: a relative path must not reach them.
+[[ $cli == */* ]] && cli=$(realpath -s -m -- "$cli")
 if [[ -z ${IGNARO_CLI:-} && ! -x $cli && $mode != job ]]; then
   "$repo/scripts/install-deps.sh" >&2
   (cd "$repo" && cmake --preset cli && cmake --build --preset cli) >&2
 fi
+[[ $mode != job || $cli != */* || -x $cli ]] || fail "no ignaro-cli at $cli: build it first (cmake --preset cli)"
 
 # The jobs: per size, 8 tree counts over +-1.75 widths of the transition (0.55 L^-3/4,
 # measured) around 0.407, each given as the percentage of its count and a half, so
 # that Ignaro's truncation to whole trees plants exactly that count.
 jobs=$dir/jobs.txt
 if [[ ! -f $jobs ]]; then
-  awk -v sizes="$sizes" -v trials="$trials" -v seed="$seed" -v cli="$cli" 'BEGIN {
+  awk -v sizes="$sizes" -v trials="$trials" -v seed="$seed" 'BEGIN {
     print "# job size trees density% trials seed stream: rerun one with scripts/threshold.sh --job K DIR"
     print "# or alone as: ignaro-cli SIZE SIZE DENSITY% TRIALS 1 FILE --ignite edge --generator pcg64 --seed SEED --stream STREAM"
     n = split(sizes, size, ",")
@@ -113,10 +116,14 @@ case $mode in
     ((job < count)) || fail "--job is from 0 to $((count - 1))"
     read -r -a v < <(grep -v '^#' "$jobs" | sed -n "$((job + 1))p")
     [[ -f $dir/rows/job-$job.txt ]] && exit 0
+    # An earlier attempt that was stopped leaves rows the run would append to.
+    rm -f "$dir/rows/job-$job.tmp"
     "$cli" "${v[1]}" "${v[1]}" "${v[3]}" "${v[4]}" 1 "$dir/rows/job-$job.tmp" --ignite edge --generator pcg64 \
-      --seed "${v[5]}" --stream "${v[6]}" &&
-      [[ $(wc -l <"$dir/rows/job-$job.tmp") -eq ${v[4]} ]] && mv "$dir/rows/job-$job.tmp" "$dir/rows/job-$job.txt"
-    exit
+      --seed "${v[5]}" --stream "${v[6]}" || exit
+    rows=$(wc -l <"$dir/rows/job-$job.tmp")
+    ((rows == v[4])) || { echo "threshold.sh: job $job wrote $rows rows, not ${v[4]}: run it again" >&2; exit 1; }
+    mv "$dir/rows/job-$job.tmp" "$dir/rows/job-$job.txt"
+    exit 0
     ;;
   slurm)
     command -v sbatch >/dev/null || fail "no sbatch: Slurm is not installed here"
@@ -150,11 +157,13 @@ if [[ -s $todo ]]; then
   # only when the job's end line came with exactly its number of rows. Anything else
   # (a login banner, a torn job) is reported and never taken for rows.
   parallel "${parallel_options[@]}" --colsep ' ' -a "$todo" "$command" |
-    awk -v rows="$dir/rows" '
+    rows=$dir/rows awk '
+      BEGIN { rows = ENVIRON["rows"] }
       /^begin [0-9]+$/ { job = $2; file = rows "/job-" job ".tmp"; n = 0; printf "" >file; next }
       job != "" && $0 == "end " job " " n { close(file); print job; fflush(); job = ""; next }
       job != "" && /^[0-9.e-]+ [0-9]+ [0-9.e-]+ [01]\r?$/ { print >file; n++; next }
-      { sub(/\r$/, ""); printf "threshold.sh: not from a job, left out: \"%.60s\"\n", $0 >"/dev/stderr"; job = "" }' |
+      { sub(/\r$/, ""); gsub(/[\001-\037\177]/, "?")
+        printf "threshold.sh: not from a job, left out: \"%.60s\"\n", $0 >"/dev/stderr"; job = "" }' |
     while read -r k; do mv "$dir/rows/job-$k.tmp" "$dir/rows/job-$k.txt"; done || true
 fi
 missing=$(grep -v '^#' "$jobs" | while read -r k _ _ _ m _; do

@@ -132,6 +132,9 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         err << "ignaro-cli: cannot append rows to \"" << terminalText(a[5]) << "\": " << problem.message() << '\n';
         return 2;
     }
+    if (!options.check && !options.listSeries && endsWithoutLineEnd(a[5]))
+        err << "ignaro-cli: warning: \"" << terminalText(a[5])
+            << "\" does not end with a line end (a row cut short?): the line is ended before the new rows\n";
     RunParameters p = checked.parameters;
     p.ignition = options.ignition;
     std::vector<double> densities = seriesDensities(p);

@@ -82,6 +82,13 @@ ResultsSummary summarizeResults(const std::filesystem::path& file)
     std::map<double, Series> byDensity;
     std::string line;
     for (std::int64_t number = 1; std::getline(in, line); ++number) {
+        // Every row ends with its line end: a last line without one was cut short
+        // when the program writing it was stopped, whatever it looks like.
+        if (in.eof()) {
+            summary.error = name + ":" + std::to_string(number) + ": no line end (a row cut short?): \"" +
+                            terminalText(line) + "\"";
+            return summary;
+        }
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         Row row;

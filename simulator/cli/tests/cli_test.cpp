@@ -141,7 +141,7 @@ TEST(IgnaroCli, SummaryPerDensityOrTheLineOfTheFirstMalformedRow)
                                  "threshold estimate (density of the longest mean fire): 0.5\n"},
              {"0.5 10 0.25 1\n0.5 20 0.75 0\n0.5 30 0.5 1\n", 0,
               header + " crossed-mean crossed-sd crossed-ci95\n0.5 3 20 10 24.8417 0.5 0.25 0.621041 0.666667 0.57735 1.43423\n"},
-             {"0.5 10 0.25\n0.5 10\n", 1, ":2: not a row of results: \"0.5 10\"\n"},
+             {"0.5 10 0.25\n0.5 10 0.8", 1, ":2: no line end (a row cut short?): \"0.5 10 0.8\"\n"},
              {"0.5 10 0.25\n0.5 10 0.25 1\n", 1, ":2: not a row like the first: \"0.5 10 0.25 1\"\n"},
              {"\x1b]0;x\x07 1 0.5\n", 1, ":1: not a row of results: \"\\e]0;x\\x07 1 0.5\"\n"},
              {"0.5 -1 0.25\n", 1, ":1: "},
