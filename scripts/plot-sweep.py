@@ -53,7 +53,8 @@ def shown(line):
 def read_row(line):
     """density, fire time, fraction and crossed (None when absent) of one row, as
     strictly as ignaro-cli --summary"""
-    fields = re.fullmatch(r'(\S+) +(\S+) +(\S+)(?: +([01]))?\r?\n?', line)
+    # Single spaces and plain numbers, and the line end: a last line without one was cut short.
+    fields = re.fullmatch(r'([0-9.eE+-]+) ([0-9]+) ([0-9.eE+-]+)(?: ([01]))?\r?\n', line)
     if not fields:
         raise ValueError
     density, fire_time, fraction = float(fields[1]), int(fields[2]), float(fields[3])

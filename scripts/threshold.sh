@@ -87,7 +87,10 @@ fi
 # that Ignaro's truncation to whole trees plants exactly that count.
 jobs=$dir/jobs.txt
 if [[ ! -f $jobs ]]; then
-  awk -v sizes="$sizes" -v trials="$trials" -v seed="$seed" 'BEGIN {
+  # PCG64's draws may change between versions: a job reruns alike with the same one.
+  version=$("$cli" --version 2>/dev/null) || version="ignaro-cli of an unknown version"
+  awk -v sizes="$sizes" -v trials="$trials" -v seed="$seed" -v version="$version" 'BEGIN {
+    print "# made with " version
     print "# job size trees density% trials seed stream: rerun one with scripts/threshold.sh --job K DIR"
     print "# or alone as: ignaro-cli SIZE SIZE DENSITY% TRIALS 1 FILE --ignite edge --generator pcg64 --seed SEED --stream STREAM"
     n = split(sizes, size, ",")
