@@ -41,8 +41,8 @@ TEST_F(MainWindowTest, StartUpLoadsTheMenuAndPlacesShowsMarksAndTimesTheWindowFr
     ASSERT_TRUE(start());
     EXPECT_EQ(menuText(program.mainMenu.get()),
               "&File=65535,&Settings[&Hide=40015,-,Zoom &In\tCtrl+Alt+Page Up=40018,Zoom &Out\tCtrl+Alt+Page Down=40019,"
-              "&2X Zoom=40003,&3X Zoom=40020,&4X Zoom=40004,&6X Zoom=40021,&8X Zoom=40022,1&2X Zoom=40023,"
-              "1&6X Zoom=40024,&Invert Colors\tCtrl+Alt+Insert=40025,-,&Cursor Indicator[&None=40009,"
+              "&2X Zoom=40003,&3X Zoom=40020,&4X Zoom=40004,&6X Zoom=40021,&8X Zoom=40022,12X Zoom=40023,"
+              "16X Zoom=40024,&Invert Colors\tCtrl+Alt+Insert=40025,-,&Cursor Indicator[&None=40009,"
               "&Arrow=40010,&Crosshair=40011,&Zero Sight=40012,&XORing Crosshair=40013],Always &on Top=40005,"
               "&Toolbar Mode=40006,Follow Keyboard &Focus=40030,Follow &Text Cursor=40031,-,High Sample &Rate=40007,"
               "&Update Always=40014,&Enable Hotkeys=40016,-,Help=40017,About Vistrel...=40002,-,E&xit=40001]");
