@@ -109,11 +109,11 @@ TEST_F(MainWindowTest, ZoomAndColoursByTheirItemsCtrlWheelNotchesAndHotkeysSaved
     const std::regex zoomAndColourMarks(R"(\[[^\]]*(X Zoom|Invert)[^\]]*\] )");
     // Messages to the window, and the marks and the zoom and colours in memory after.
     const std::tuple<UINT, WPARAM, const char*> steps[] = {
-        {WM_COMMAND, IDM_ZOOM_16X, "[1&6X Zoom] | zoom 16/2 invert 0"},
-        {WM_COMMAND, IDM_ZOOM_IN, "[1&6X Zoom] | zoom 16/2 invert 0"},
-        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA)), "[1&2X Zoom] | zoom 12/2 invert 0"},
+        {WM_COMMAND, IDM_ZOOM_16X, "[16X Zoom] | zoom 16/2 invert 0"},
+        {WM_COMMAND, IDM_ZOOM_IN, "[16X Zoom] | zoom 16/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA)), "[12X Zoom] | zoom 12/2 invert 0"},
         // Half notches add up; without Ctrl the wheel does not zoom.
-        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA / 2)), "[1&2X Zoom] | zoom 12/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA / 2)), "[12X Zoom] | zoom 12/2 invert 0"},
         {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA / 2)), "[&8X Zoom] | zoom 8/2 invert 0"},
         {WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), "[&8X Zoom] | zoom 8/2 invert 0"},
         {WM_HOTKEY, HOTKEY_ZOOM_OUT, "[&6X Zoom] | zoom 6/2 invert 0"},
