@@ -10,6 +10,7 @@
 #include <shellapi.h>
 
 #include <optional>
+#include <string>
 
 // What the last look at the keyboard asked of the system, kept for the next look.
 struct KeyboardLook {
@@ -53,6 +54,7 @@ struct ProgramState {
     OwnedIcon trayIconColor;          // the 16 x 16 image of "VISTREL"
     OwnedIcon trayIconMono;           // "VSMALLBW"
     bool trayIconAdded = false;       // added (or tried) and not removed since
+    std::optional<std::pair<std::string, std::string>> pendingBalloon;  // title and text the shell could not show yet
 
     // The hotkeys this window has registered, one bit each; the others wait for the
     // retry timer while HotKeys is set.

@@ -94,6 +94,11 @@ void toggleFollow(HWND mainWindow, std::int32_t& flag, UINT command)
     flag = toggled(flag);
     checkMenuItem(command, flag != 0);
     watchKeyboardEvents(mainWindow);
+    // What is no longer followed gives the view back to the mouse now, not at its next move.
+    if (!flag) {
+        program.keyboardFollow.shown.reset();
+        program.viewChanged = true;
+    }
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 
 KeyboardFollow followKeyboard(const KeyboardFollow& last, bool mouseMoved, const KeyboardPlaces& now)
 {
-    KeyboardFollow next{now, last.shown};
+    // A place the look misses (a text cursor hidden for a blink) is kept as seen, so
+    // that its coming back where it was is no move.
+    KeyboardFollow next{{now.caret ? now.caret : last.seen.caret, now.focus ? now.focus : last.seen.focus}, last.shown};
     if (mouseMoved)
         next.shown.reset();
     else if (now.caret && now.caret != last.seen.caret)

@@ -5,5 +5,6 @@
 #include "keyboard_places.h"
 
 // The next look. A text cursor that moved wins over a focus that moved in the same
-// look (it is the finer place); one that vanished leaves the view where it is.
+// look (it is the finer place); one that vanished leaves the view where it is, and one
+// that comes back where it was is no move.
 KeyboardFollow followKeyboard(const KeyboardFollow& last, bool mouseMoved, const KeyboardPlaces& now);

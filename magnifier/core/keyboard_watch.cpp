@@ -6,6 +6,31 @@
 #include "program_state.h"
 #include "view.h"
 
+namespace {
+
+// The text cursor's rectangle is in its window's own client pixels: logical ones for a
+// program that does not scale itself, which this per-monitor aware thread would take
+// as physical. Before Windows 10 these calls are missing, and the point is taken as is.
+bool caretToScreen(HWND window, POINT& point)
+{
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    auto look = [user32](const char* name) { return reinterpret_cast<void*>(GetProcAddress(user32, name)); };
+    using Context = HANDLE;
+    static const auto windowContext = reinterpret_cast<Context(WINAPI*)(HWND)>(look("GetWindowDpiAwarenessContext"));
+    static const auto setThreadContext = reinterpret_cast<Context(WINAPI*)(Context)>(look("SetThreadDpiAwarenessContext"));
+    static const auto logicalToPhysical =
+        reinterpret_cast<BOOL(WINAPI*)(HWND, POINT*)>(look("LogicalToPhysicalPointForPerMonitorDPI"));
+    if (!windowContext || !setThreadContext || !logicalToPhysical)
+        return ClientToScreen(window, &point);
+    const Context ours = setThreadContext(windowContext(window));
+    const bool onScreen = ClientToScreen(window, &point);
+    setThreadContext(ours);
+    // A per-monitor aware window's point is physical already, and is left as it is.
+    return onScreen && (logicalToPhysical(window, &point), true);
+}
+
+} // namespace
+
 KeyboardPlaces lookAtKeyboard()
 {
     const SettingsRecord& settings = program.settings;
@@ -32,7 +57,7 @@ KeyboardPlaces lookAtKeyboard()
     if (settings.FollowCaret && info.hwndCaret) {
         if (info.hwndCaret != last.caretWindow || !EqualRect(&info.rcCaret, &last.caretRect)) {
             POINT centre{(info.rcCaret.left + info.rcCaret.right) / 2, (info.rcCaret.top + info.rcCaret.bottom) / 2};
-            last.caretWindow = ClientToScreen(info.hwndCaret, &centre) ? info.hwndCaret : nullptr;
+            last.caretWindow = caretToScreen(info.hwndCaret, centre) ? info.hwndCaret : nullptr;
             last.caretRect = info.rcCaret;
             last.caretCentre = centre;
         }
@@ -61,7 +86,8 @@ void CALLBACK onKeyboardEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LON
 void watchKeyboardEvents(HWND mainWindow)
 {
     const bool wanted = program.settings.FollowCaret || program.settings.FollowFocus;
-    if (wanted == static_cast<bool>(program.focusEvents))
+    // Either hook may have been refused alone: what is held goes with the other.
+    if (wanted == (program.focusEvents || program.locationEvents))
         return;
     program.keyboardEventWindow = wanted ? mainWindow : nullptr;
     // Out of context: nothing is loaded into other programs, and the calls come

@@ -38,6 +38,22 @@ LRESULT CALLBACK helpTextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
     return CallWindowProcA(own, edit, message, wParam, lParam);
 }
 
+void setHelpFont(HWND edit, UINT dpi, bool redraw)
+{
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    LOGFONTA font = metrics.lfMessageFont;
+    font.lfHeight = -MulDiv(textHeightAt96Dpi, static_cast<int>(dpi), 96);
+    font.lfWidth = 0;
+    HFONT created = CreateFontIndirectA(&font);
+    if (!created)
+        return;
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(created), redraw);
+    // The old font goes only once the control has let go of it.
+    program.helpFont.reset(created);
+}
+
 LRESULT onCreate(HWND window)
 {
     HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
@@ -47,14 +63,7 @@ LRESULT onCreate(HWND window)
         return -1;
     SetWindowLongPtrA(edit, GWLP_USERDATA,
                       SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(helpTextProc)));
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    LOGFONTA font = metrics.lfMessageFont;
-    font.lfHeight = -MulDiv(textHeightAt96Dpi, static_cast<int>(windowDpi(window)), 96);
-    font.lfWidth = 0;
-    program.helpFont.reset(CreateFontIndirectA(&font));
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(program.helpFont.get()), FALSE);
+    setHelpFont(edit, windowDpi(window), false);
     SetWindowTextA(edit, helpText().c_str());
     return 0;
 }
@@ -62,6 +71,16 @@ LRESULT onCreate(HWND window)
 LRESULT onSize(HWND window, LPARAM lParam)
 {
     MoveWindow(GetWindow(window, GW_CHILD), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+    return 0;
+}
+
+// Dragged to a monitor of another DPI: the text keeps its size to the eye there too.
+LRESULT onDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    setHelpFont(GetWindow(window, GW_CHILD), HIWORD(wParam), true);
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
 
@@ -75,11 +94,12 @@ LRESULT onDestroy()
 LRESULT CALLBACK helpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:   return onCreate(window);
-    case WM_SIZE:     return onSize(window, lParam);
-    case WM_SETFOCUS: SetFocus(GetWindow(window, GW_CHILD)); return 0;
-    case WM_DESTROY:  return onDestroy();
-    default:          return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE:     return onCreate(window);
+    case WM_SIZE:       return onSize(window, lParam);
+    case WM_SETFOCUS:   SetFocus(GetWindow(window, GW_CHILD)); return 0;
+    case WM_DPICHANGED: return onDpiChanged(window, wParam, lParam);
+    case WM_DESTROY:    return onDestroy();
+    default:            return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 

@@ -58,8 +58,10 @@ void enableHotKeys(HWND mainWindow)
 
 void retryHotKeys(HWND mainWindow)
 {
-    if (!program.settings.HotKeys || takeFreeKeys(mainWindow).empty())
+    if (!program.settings.HotKeys || takeFreeKeys(mainWindow).empty()) {
         KillTimer(mainWindow, HOTKEY_RETRY_TIMER_ID);
+        program.pendingBalloon.reset();  // its keys are held now, or no longer wanted
+    }
 }
 
 void disableHotKeys(HWND mainWindow)
@@ -69,4 +71,5 @@ void disableHotKeys(HWND mainWindow)
         UnregisterHotKey(mainWindow, k.id);
     program.hotKeysHeld = 0;
     program.settings.HotKeys = 0;
+    program.pendingBalloon.reset();
 }

@@ -38,6 +38,10 @@ const std::array<SettingsValue, 12> table{{
     {VALUE(FollowCaret), off, off, Repair::Flag},
 }};
 
+// The order the values have always been read in, which differs from the table's (the
+// order they are saved in); the new ones come last.
+constexpr std::array<std::size_t, table.size()> readOrder{0, 4, 3, 1, 2, 5, 6, 7, 8, 9, 10, 11};
+
 #undef VALUE
 
 void setDefault(SettingsRecord& record, const SettingsValue& value, std::int32_t number)
@@ -93,8 +97,8 @@ void applyFirstRunDefaults(SettingsRecord& record)
 
 void readSettingsValues(SettingsRecord& record, const ReadSettingsValue& read)
 {
-    for (const SettingsValue& value : table)
-        if (!read(value.name, value.field(record)))
+    for (const std::size_t index : readOrder)
+        if (const SettingsValue& value = table[index]; !read(value.name, value.field(record)))
             setDefault(record, value, value.whenMissing);
 }
 

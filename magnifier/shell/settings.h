@@ -29,7 +29,7 @@ struct SettingsValue {
     std::int32_t lowest = 0, highest = 0;   // Range only
 };
 
-// Every value, in the order they are saved (and read).
+// Every value, in the order they are saved (readSettingsValues keeps an older order).
 std::span<const SettingsValue> settingsValues();
 
 inline constexpr ScreenRectangle defaultWindowPosition{0, 0, 100, 100};

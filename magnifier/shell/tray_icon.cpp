@@ -76,7 +76,12 @@ void showTrayBalloon(HWND mainWindow, const char* title, const std::string& text
     lstrcpynA(data.szInfoTitle, title, sizeof data.szInfoTitle);
     lstrcpynA(data.szInfo, text.c_str(), sizeof data.szInfo);
     data.dwInfoFlags = NIIF_WARNING;
-    shellNotifyIcon(NIM_MODIFY, &data);
+    // Started with Windows, the notification area may not be up yet: the notice waits
+    // for the icon to be added again.
+    if (shellNotifyIcon(NIM_MODIFY, &data))
+        program.pendingBalloon.reset();
+    else
+        program.pendingBalloon.emplace(title, text);
 }
 
 void restoreTrayIcon(HWND mainWindow)
@@ -85,6 +90,8 @@ void restoreTrayIcon(HWND mainWindow)
         return;
     notifyAdd(mainWindow);
     updateTrayIcon(mainWindow);
+    if (const auto pending = program.pendingBalloon)
+        showTrayBalloon(mainWindow, pending->first.c_str(), pending->second);
 }
 
 UINT taskbarCreatedMessage()

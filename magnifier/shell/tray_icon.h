@@ -19,7 +19,8 @@ void restoreTrayIcon(HWND mainWindow);
 // The message the shell broadcasts when its taskbar is created anew.
 UINT taskbarCreatedMessage();
 
-// A notice in a balloon at the icon, which does not stop the program.
+// A notice in a balloon at the icon, which does not stop the program; one the shell
+// refused is shown when the icon is restored.
 void showTrayBalloon(HWND mainWindow, const char* title, const std::string& text);
 
 // A single click may be the first half of a double click: its action waits for the

@@ -122,7 +122,7 @@ TEST_F(VistrelE2eTest, FollowingTheTextCursorShowsTheTypingWhileTheMouseRestsFar
         const std::vector<DWORD> view = clientPixels(window);
         return static_cast<double>(std::ranges::count(view, 0xffffffu)) / static_cast<double>(view.size() + 1);
     };
-    EXPECT_TRUE(pollUntil(5s, [&] { return boxShare() > 0.5; })) << "the view shows the text cursor";
+    EXPECT_TRUE(pollUntil(20s, [&] { return boxShare() > 0.5; })) << "the view shows the text cursor";
     ASSERT_TRUE(SetCursorPos(905, 700));
-    EXPECT_TRUE(pollUntil(5s, [&] { return boxShare() < 0.1; })) << "the mouse takes the view back";
+    EXPECT_TRUE(pollUntil(20s, [&] { return boxShare() < 0.1; })) << "the mouse takes the view back";
 }

@@ -41,8 +41,8 @@ TEST_F(MainWindowTest, StartUpLoadsTheMenuAndPlacesShowsMarksAndTimesTheWindowFr
     ASSERT_TRUE(start());
     EXPECT_EQ(menuText(program.mainMenu.get()),
               "&File=65535,&Settings[&Hide=40015,-,Zoom &In\tCtrl+Alt+Page Up=40018,Zoom &Out\tCtrl+Alt+Page Down=40019,"
-              "&2X Zoom=40003,&3X Zoom=40020,&4X Zoom=40004,&6X Zoom=40021,&8X Zoom=40022,1&2X Zoom=40023,"
-              "1&6X Zoom=40024,&Invert Colors\tCtrl+Alt+Insert=40025,-,&Cursor Indicator[&None=40009,"
+              "&2X Zoom=40003,&3X Zoom=40020,&4X Zoom=40004,&6X Zoom=40021,&8X Zoom=40022,12X Zoom=40023,"
+              "16X Zoom=40024,&Invert Colors\tCtrl+Alt+Insert=40025,-,&Cursor Indicator[&None=40009,"
               "&Arrow=40010,&Crosshair=40011,&Zero Sight=40012,&XORing Crosshair=40013],Always &on Top=40005,"
               "&Toolbar Mode=40006,Follow Keyboard &Focus=40030,Follow &Text Cursor=40031,-,High Sample &Rate=40007,"
               "&Update Always=40014,&Enable Hotkeys=40016,-,Help=40017,About Vistrel...=40002,-,E&xit=40001]");
@@ -109,11 +109,11 @@ TEST_F(MainWindowTest, ZoomAndColoursByTheirItemsCtrlWheelNotchesAndHotkeysSaved
     const std::regex zoomAndColourMarks(R"(\[[^\]]*(X Zoom|Invert)[^\]]*\] )");
     // Messages to the window, and the marks and the zoom and colours in memory after.
     const std::tuple<UINT, WPARAM, const char*> steps[] = {
-        {WM_COMMAND, IDM_ZOOM_16X, "[1&6X Zoom] | zoom 16/2 invert 0"},
-        {WM_COMMAND, IDM_ZOOM_IN, "[1&6X Zoom] | zoom 16/2 invert 0"},
-        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA)), "[1&2X Zoom] | zoom 12/2 invert 0"},
+        {WM_COMMAND, IDM_ZOOM_16X, "[16X Zoom] | zoom 16/2 invert 0"},
+        {WM_COMMAND, IDM_ZOOM_IN, "[16X Zoom] | zoom 16/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA)), "[12X Zoom] | zoom 12/2 invert 0"},
         // Half notches add up; without Ctrl the wheel does not zoom.
-        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA / 2)), "[1&2X Zoom] | zoom 12/2 invert 0"},
+        {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA / 2)), "[12X Zoom] | zoom 12/2 invert 0"},
         {WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WORD(-WHEEL_DELTA / 2)), "[&8X Zoom] | zoom 8/2 invert 0"},
         {WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), "[&8X Zoom] | zoom 8/2 invert 0"},
         {WM_HOTKEY, HOTKEY_ZOOM_OUT, "[&6X Zoom] | zoom 6/2 invert 0"},
