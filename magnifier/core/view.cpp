@@ -42,17 +42,18 @@ void drawFrame(HDC target, HDC screen, const ViewPlacement& view, POINT mouse)
     // Enlarging repeats pixels and never blends them, at every sample rate: each pixel
     // becomes a whole square of the factor. Inverted colours come in the same blit, for
     // nothing; the indicator then keeps its own colours.
-    const int factor = factorOf(program.settings.ZoomFactor);
+    const Zoom zoom = program.settings.ZoomFactor;
+    const int factor = factorOf(zoom);
     SetStretchBltMode(target, COLORONCOLOR);
     StretchBlt(target, view.pictureX, view.pictureY, view.sourceWidth * factor, view.sourceHeight * factor, screen,
                view.sourceX, view.sourceY, view.sourceWidth, view.sourceHeight,
                program.settings.InvertColors ? NOTSRCCOPY : SRCCOPY);
     // The indicator marks the mouse, where the view shows it: a view of the keyboard's
     // place may not.
-    if (mouse.x >= view.sourceX && mouse.x < view.sourceX + view.sourceWidth && mouse.y >= view.sourceY &&
-        mouse.y < view.sourceY + view.sourceHeight)
-        drawIndicator(target, view.pictureX + (mouse.x - view.sourceX) * factor + factor / 2,
-                      view.pictureY + (mouse.y - view.sourceY) * factor + factor / 2);
+    if (viewShows(view, mouse.x, mouse.y)) {
+        const ClientPoint marker = enlargedPixelCentre(view, zoom, mouse.x, mouse.y);
+        drawIndicator(target, marker.x, marker.y);
+    }
 }
 
 // Looked up again only when the cursor leaves it or the monitors change: the look-up

@@ -37,9 +37,23 @@ ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHei
         view.pictureY = clientHeight - view.sourceHeight * factor;
     }
 
-    view.markerX = view.pictureX + view.offsetX * factor + factor / 2;
-    view.markerY = view.pictureY + view.offsetY * factor + factor / 2;
+    const ClientPoint marker = enlargedPixelCentre(view, zoom, cursorX, cursorY);
+    view.markerX = marker.x;
+    view.markerY = marker.y;
     return view;
+}
+
+bool viewShows(const ViewPlacement& view, int x, int y)
+{
+    return x >= view.sourceX && x < view.sourceX + view.sourceWidth && y >= view.sourceY &&
+           y < view.sourceY + view.sourceHeight;
+}
+
+ClientPoint enlargedPixelCentre(const ViewPlacement& view, Zoom zoom, int x, int y)
+{
+    const int factor = factorOf(zoom);
+    return {view.pictureX + (x - view.sourceX) * factor + factor / 2,
+            view.pictureY + (y - view.sourceY) * factor + factor / 2};
 }
 
 Zoom steppedZoom(Zoom zoom, int steps)

@@ -18,5 +18,13 @@ struct ViewPlacement {
 ViewPlacement placeView(int cursorX, int cursorY, int clientWidth, int clientHeight, Zoom zoom,
                         const ScreenRectangle& monitor);
 
+// Whether the view shows a screen point, and the centre of that point's enlarged
+// pixel in client coordinates: where the indicator marks the mouse.
+bool viewShows(const ViewPlacement& view, int x, int y);
+struct ClientPoint {
+    int x, y;
+};
+ClientPoint enlargedPixelCentre(const ViewPlacement& view, Zoom zoom, int x, int y);
+
 // The factor steps away from zoom (positive: larger), held at 2X and 16X.
 Zoom steppedZoom(Zoom zoom, int steps);

@@ -35,17 +35,3 @@ std::error_code appendCheck(const std::filesystem::path& file)
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
     return faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0 ? std::error_code{} : lastError();
 }
-
-bool endsWithoutLineEnd(const std::filesystem::path& file)
-{
-    struct stat info {};
-    if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0)
-        return false;
-    const int descriptor = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    char last = '\n';
-    if (descriptor >= 0) {
-        static_cast<void>(pread(descriptor, &last, 1, info.st_size - 1));
-        close(descriptor);
-    }
-    return last != '\n';
-}

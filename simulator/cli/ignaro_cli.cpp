@@ -83,6 +83,9 @@ int run(const CliOptions& options, const RunParameters& p, const std::vector<dou
                 progress->update(++done);
         });
     }
+    if (report.endedCutLine)
+        err << "ignaro-cli: warning: \"" << toUtf8(fileName)
+            << "\" did not end with a line end (a row cut short?): the line was ended before the new rows\n";
     const std::vector<std::wstring> notices = runNotices(report, p.xsize, p.ysize, p.trials, fileName);
     // The file's notice comes last; the system's reason is what the user can act on.
     for (const std::wstring& notice : notices)
@@ -132,9 +135,6 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         err << "ignaro-cli: cannot append rows to \"" << terminalText(a[5]) << "\": " << problem.message() << '\n';
         return 2;
     }
-    if (!options.check && !options.listSeries && endsWithoutLineEnd(a[5]))
-        err << "ignaro-cli: warning: \"" << terminalText(a[5])
-            << "\" does not end with a line end (a row cut short?): the line is ended before the new rows\n";
     RunParameters p = checked.parameters;
     p.ignition = options.ignition;
     std::vector<double> densities = seriesDensities(p);

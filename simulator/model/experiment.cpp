@@ -69,6 +69,7 @@ struct SeriesEnd {
     bool saved = true;    // every row reached the file
     std::error_code error; // why not
     bool stalled = false; // a forest could not be planted: the run ends
+    bool endedCutLine = false;
 };
 
 // One series with its fire view. The results window shows only rows that are in
@@ -99,6 +100,7 @@ SeriesEnd runOneSeries(Run& run, double density, bool showResults, const TrialDo
     }
     end.saved = file.close();
     end.error = file.error();
+    end.endedCutLine = file.endedCutLine();
     if (end.saved && showResults && !end.stalled) {
         run.view->openResultsWindow(p.xsize, p.ysize, p.trials);
         for (const TrialResult& result : run.shown)
@@ -157,6 +159,7 @@ RunReport runSeries(const RunParameters& parameters, std::span<const double> den
         if (!end.saved && !report.resultsNotSaved)
             report.resultsError = end.error;
         report.resultsNotSaved = report.resultsNotSaved || !end.saved;
+        report.endedCutLine = report.endedCutLine || end.endedCutLine;
         report.plantingStalled = end.stalled;
         if (end.stalled)
             break;

@@ -19,6 +19,7 @@ struct RunReport {
     bool plantingStalled = false;  // the draws could plant no more trees short of the target: the run ended there
     bool resultsNotSaved = false;  // some series' rows could not be written
     std::error_code resultsError;  // the system's reason, for the first series whose rows were lost
+    bool endedCutLine = false;     // the file's last line had no end (a row cut short?) and was ended first
 };
 
 struct TrialResult {

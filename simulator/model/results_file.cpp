@@ -89,8 +89,10 @@ void ResultsFile::endLastLine()
     if (fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode))
         return;
     char last = '\n';
-    if (seekFromEnd(descriptor_, -1) >= 0 && read(descriptor_, &last, 1) == 1 && last != '\n')
+    if (seekFromEnd(descriptor_, -1) >= 0 && read(descriptor_, &last, 1) == 1 && last != '\n') {
         write(last == '\r' ? "\n" : "\r\n");
+        endedCutLine_ = true;
+    }
 }
 
 void ResultsFile::write(std::string_view bytes)

@@ -27,10 +27,12 @@ public:
     void writeRow(double density, std::int32_t fireTime, double burntFraction, int crossed = -1);
     bool close(); // true when every row reached the file
     std::error_code error() const { return error_; }
+    bool endedCutLine() const { return endedCutLine_; } // the file's last line had no end
 
 private:
     void write(std::string_view bytes);
     void endLastLine();
     int descriptor_ = -1;
     std::error_code error_;
+    bool endedCutLine_ = false;
 };
