@@ -42,6 +42,8 @@ usage() {
 # A user's text in a message: quoted with control characters escaped, and cut short.
 quote() { local text=$1; ((${#text} <= 200)) || text="${text:0:200}..."; printf '%s' "${text@Q}"; }
 reject() { echo "sweep.sh: $*" >&2; exit 2; }
+# shellcheck source=whole-parts.sh
+source "$repo/scripts/whole-parts.sh"
 
 parallel_options=() logins=() generator=pcg64 chunk=100 mode=run job= again=0 limit=
 while [[ $# -gt 0 && $1 == -* && ! $1 =~ ^-[0-9.] ]]; do
@@ -189,52 +191,12 @@ if [[ ! -f $work/merging ]]; then
   echo "sweep.sh: $(wc -l <"$todo") of $jobs jobs to run" >&2
   if [[ -s $todo ]]; then
     [[ -t 2 ]] && parallel_options+=(--bar)
-    # parallel prints each job's output whole when it ends; a login's banner or a
-    # host's noise comes with it. A part is kept only when it is its begin line, its
-    # number of rows and its end line; every other line is set aside in stray.
-    # (The pipe: the CLI opens /dev/stdout anew, and on a file its writes and the
-    # shell's would overlap.)
-    : >"$work/stray"
-    # mawk reads a pipe in whole blocks unless told otherwise: parts would then be kept
-    # only at the end, and a stopped sweep would lose jobs that had finished.
-    stream_awk=(awk)
-    [[ $(awk -W version 2>&1) != mawk* ]] || stream_awk=(awk -W interactive)
+    # parallel prints each job's output whole when it ends, a login's banner or a
+    # host's noise with it. (The pipe: the CLI opens /dev/stdout anew, and on a file
+    # its writes and the shell's would overlap.)
     parallel "${parallel_options[@]}" "${logins[@]}" --colsep '\t' -a "$todo" \
       "{ echo begin {1}; ${template//\{out\}//dev/stdout} && echo end {1}; } | cat" |
-      parts=$parts todo=$todo stray=$work/stray row=$row "${stream_awk[@]}" '
-        BEGIN {
-          parts = ENVIRON["parts"]; todo = ENVIRON["todo"]; stray = ENVIRON["stray"]; row = ENVIRON["row"]
-          while ((getline line <todo) > 0) { split(line, f, "\t"); expected[f[1]] = f[3] }
-        }
-        function finish(why) {
-          if (name == "") return
-          close(file)
-          if (why == "" && bad) why = "a line that is not a row"
-          if (why == "" && rows != expected[name]) why = rows " rows of " expected[name]
-          print (why == "" ? "keep" : "drop"), name, why
-          fflush(); name = ""
-        }
-        /^begin job-[0-9]+\.txt$/ && ($2 in expected) {
-          finish("no end line"); name = $2; file = parts "/" name ".tmp"; rows = bad = 0
-          printf "" >file; next
-        }
-        name != "" && $0 == "end " name { finish(""); next }
-        name != "" && $0 ~ row { print >file; rows++; next }
-        { print (name == "" ? "" : "in " name ": ") $0 >stray; if (name != "") bad = 1 }
-        END { finish("no end line") }' |
-      while read -r verdict name why; do
-        if [[ $verdict == keep ]]; then
-          mv "$parts/$name.tmp" "$parts/$name"
-        else
-          rm -f "$parts/$name.tmp"
-          echo "sweep.sh: $name left out: $why" >&2
-        fi
-      done || true
-    if [[ -s $work/stray ]]; then
-      echo "sweep.sh: $(wc -l <"$work/stray") lines on the jobs' output were not rows of a job and were" \
-           "left out of the results (a login that prints on stdout?), the most frequent:" >&2
-      cut -c 1-120 "$work/stray" | sort | uniq -c | sort -rn | head -n 3 | cat -v >&2
-    fi
+      keep_whole_parts sweep.sh "$todo" 3 "$parts" "$row" "$work/stray"
   fi
 
   missing=0

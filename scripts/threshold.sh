@@ -30,6 +30,8 @@ usage() {
   exit 2
 }
 fail() { echo "threshold.sh: $*" >&2; exit 2; }
+# shellcheck source=whole-parts.sh
+source "$repo/scripts/whole-parts.sh"
 
 parallel_options=() logins=() sizes= trials= seed= mode=run job=
 while [[ $# -gt 1 && $1 == -* ]]; do
@@ -110,9 +112,9 @@ if [[ ! -f $jobs ]]; then
 fi
 count=$(grep -vc '^#' "$jobs")
 
-# One job: its rows on standard output between "begin K" and "end K ROWS".
+# One job: its rows on standard output between "begin job-K.txt" and "end job-K.txt".
 command='{ echo begin {1}; '"$(printf '%q ' "$cli")"'{2} {2} {4} {5} 1 /dev/stdout --ignite edge --generator pcg64'
-command+=' --seed {6} --stream {7} && echo end {1} {5}; } | cat'
+command+=' --seed {6} --stream {7} && echo end {1}; } | cat'
 
 case $mode in
   job)
@@ -151,23 +153,13 @@ grep -v '^#' "$jobs" | while read -r k size trees percent m rest; do
     continue
   fi
   echo "$k $size $trees $percent $m $rest"
-done | sort -k2,2nr -k1,1n >"$todo"
+done | sort -k2,2nr -k1,1n | sed 's/^\([0-9]*\) /job-\1.txt /' >"$todo"
 echo "threshold.sh: $(wc -l <"$todo") of $count jobs to run" >&2
 if [[ -s $todo ]]; then
   for login in "${logins[@]}"; do parallel_options+=(--sshlogin "$login"); done
   [[ -t 2 ]] && parallel_options+=(--bar)
-  # parallel prints each job's output whole when it ends; its rows get their final name
-  # only when the job's end line came with exactly its number of rows. Anything else
-  # (a login banner, a torn job) is reported and never taken for rows.
   parallel "${parallel_options[@]}" --colsep ' ' -a "$todo" "$command" |
-    rows=$dir/rows awk '
-      BEGIN { rows = ENVIRON["rows"] }
-      /^begin [0-9]+$/ { job = $2; file = rows "/job-" job ".tmp"; n = 0; printf "" >file; next }
-      job != "" && $0 == "end " job " " n { close(file); print job; fflush(); job = ""; next }
-      job != "" && /^[0-9.e-]+ [0-9]+ [0-9.e-]+ [01]\r?$/ { print >file; n++; next }
-      { sub(/\r$/, ""); gsub(/[\001-\037\177]/, "?")
-        printf "threshold.sh: not from a job, left out: \"%.60s\"\n", $0 >"/dev/stderr"; job = "" }' |
-    while read -r k; do mv "$dir/rows/job-$k.tmp" "$dir/rows/job-$k.txt"; done || true
+    keep_whole_parts threshold.sh "$todo" 5 "$dir/rows" '^[0-9.e-]+ [0-9]+ [0-9.e-]+ [01]'$'\r''?$' "$dir/stray.txt"
 fi
 missing=$(grep -v '^#' "$jobs" | while read -r k _ _ _ m _; do
   [[ -f $dir/rows/job-$k.txt && $(wc -l <"$dir/rows/job-$k.txt") -eq $m ]] || echo "$k"; done | wc -l)
@@ -175,5 +167,5 @@ if ((missing > 0)); then
   echo "threshold.sh: $missing of $count jobs did not finish; run the same command again to finish them" >&2
   exit 1
 fi
-rm -f "$todo" "$dir"/rows/*.tmp
+rm -f "$todo" "$dir/stray.txt" "$dir"/rows/*.tmp
 exec "$repo/scripts/threshold-fit.py" "$dir"
