@@ -80,7 +80,10 @@ while [[ \$1 == -* ]]; do [[ \$1 == -[oplFiS] ]] && shift; shift; done
 host=\$1; shift; [[ \${1:-} == -- ]] && shift
 echo "\$host" >>"$dir/hosts.log"
 [[ \$host == *banner* ]] && echo "Welcome to \$host"
-cd "$dir/home" && exec bash -c "\$*"
+# sshd gives a login its shell whatever the caller's environment (parallel's worker
+# runs the job with \$SHELL, and CI starts the tests without one).
+export SHELL=\$(getent passwd "\$(id -un)" | cut -d: -f7)
+cd "$dir/home" && exec "\${SHELL:-/bin/sh}" -c "\$*"
 EOF
   chmod +x ssh
   IGNARO_CLI=bin/ignaro-cli "${sweep[@]}" --sshlogin "1/$dir/ssh node1" --sshlogin "1/$dir/ssh banner2" \
