@@ -13,7 +13,7 @@
 #   WINE_SESSION_DIR  where the template and the throwaway prefixes live
 #                     (default: <repo>/build/wine)
 #   KEEP_DISPLAY=1    use the caller's DISPLAY instead of a private Xvfb, if it answers
-# CMD sees DISPLAY, WINEPREFIX, WINEDEBUG (default -all) and WINEDLLOVERRIDES.
+# CMD sees DISPLAY, WINEPREFIX, WINEDEBUG (default -all), WINEDLLOVERRIDES and LC_ALL=C.UTF-8.
 set -euo pipefail
 
 wine=/usr/lib/wine/wine64          # never the `wine` wrapper: it picks the 32-bit loader
@@ -36,6 +36,10 @@ exec 3<&-
 repo=$(cd "$(dirname "$0")/.." && pwd)
 root=$(realpath -m "${WINE_SESSION_DIR:-$repo/build/wine}")
 mkdir -p "$root"
+# Wine names files in the Unix locale's character set and takes the Windows user locale
+# from it: without a locale (cron, CI, env -i) "pożar.txt" cannot be created, and with
+# the developer's own the tests would run under another Windows locale.
+export LC_ALL=C.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=,winemenubuilder.exe=}
 
