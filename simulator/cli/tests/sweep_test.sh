@@ -82,8 +82,9 @@ echo "\$host" >>"$dir/hosts.log"
 [[ \$host == *banner* ]] && echo "Welcome to \$host"
 # sshd gives a login its shell whatever the caller's environment (parallel's worker
 # runs the job with \$SHELL, and CI starts the tests without one).
-export SHELL=\$(getent passwd "\$(id -un)" | cut -d: -f7)
-cd "$dir/home" && exec "\${SHELL:-/bin/sh}" -c "\$*"
+login_shell=\$(getent passwd "\$(id -un)" | cut -d: -f7)
+export SHELL=\${login_shell:-/bin/sh}
+cd "$dir/home" && exec "\$SHELL" -c "\$*"
 EOF
   chmod +x ssh
   IGNARO_CLI=bin/ignaro-cli "${sweep[@]}" --sshlogin "1/$dir/ssh node1" --sshlogin "1/$dir/ssh banner2" \
